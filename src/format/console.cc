@@ -1,0 +1,67 @@
+#include "format/console.h"
+
+#include <cstdlib>
+#include <istream>
+#include <ostream>
+
+#include "format/io_error.h"
+#include "format/list_directed.h"
+
+namespace serigen {
+
+namespace {
+
+void put_line(Console& con) {
+  con.out.write(con.line.data(), static_cast<std::streamsize>(con.line.size()));
+  if (!con.out) fail_io(kWriteError, kUnitConsoleOut, "console output");
+}
+
+}  // namespace
+
+int run_system_command(const std::string& command) { return std::system(command.c_str()); }
+
+void flush_console(Console& con) {
+  con.out.flush();
+  if (!con.out) fail_io(kWriteError, kUnitConsoleOut, "console output");
+}
+
+void say(Console& con, std::initializer_list<OutItem> items) {
+  con.line.clear();
+  write_list(con.line, "\n", items);
+  put_line(con);
+}
+
+void say_formatted(Console& con, const Pattern& pattern, std::initializer_list<OutItem> items) {
+  con.line.clear();
+  write_formatted(con.line, "\n", pattern, items);
+  put_line(con);
+}
+
+void ask_list(Console& con, std::initializer_list<InItem> items) {
+  flush_console(con);
+  LineReader source = LineReader::console(con.in);
+  read_list(source, items);
+}
+
+void ask_formatted(Console& con, const Pattern& pattern, std::initializer_list<InItem> items) {
+  flush_console(con);
+  LineReader source = LineReader::console(con.in);
+  read_formatted(source, pattern, items);
+}
+
+void pause(Console& con, std::string_view message) {
+  LineReader source = LineReader::console(con.in);
+  std::string answer;
+  for (;;) {
+    con.line.assign(message);
+    con.line += '\n';
+    put_line(con);
+    flush_console(con);
+    source.require_line(answer);
+    if (len_trim(answer) == 0) return;  // Enter (or only blanks) continues
+    con.run_command(answer);
+    flush_console(con);
+  }
+}
+
+}  // namespace serigen

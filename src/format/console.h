@@ -1,0 +1,48 @@
+// The console of a run: input, output and error streams and the runner that
+// the pause hands a command line to. A test supplies string streams and a
+// recording runner; the program supplies the process's own.
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "format/items.h"
+#include "format/pattern.h"
+
+namespace serigen {
+
+// Runs a command line through the system's command interpreter.
+int run_system_command(const std::string& command);
+
+struct Console {
+  Console(std::istream& input, std::ostream& output, std::ostream& error,
+          std::function<int(const std::string&)> runner = run_system_command)
+      : in(input), out(output), err(error), run_command(std::move(runner)) {}
+
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  std::function<int(const std::string&)> run_command;
+  std::string line;  // the record being built, reused
+};
+
+// Output, one record each; a failing write ends the run with a write error.
+void say(Console& con, std::initializer_list<OutItem> items);  // list-directed
+void say_formatted(Console& con, const Pattern& pattern, std::initializer_list<OutItem> items = {});
+
+// Input, each read starting on a new line. The console is flushed first, so
+// that the question is on the screen before the program waits.
+void ask_list(Console& con, std::initializer_list<InItem> items);
+void ask_formatted(Console& con, const Pattern& pattern, std::initializer_list<InItem> items);
+
+// Shows the message and waits for an empty line; a line that is not empty is
+// run as a command, then the message is shown again.
+void pause(Console& con, std::string_view message);
+
+// Hands everything written so far to the terminal.
+void flush_console(Console& con);
+
+}  // namespace serigen

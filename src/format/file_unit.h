@@ -1,0 +1,58 @@
+// A unit connected to a text file: records are buffered, end in CR LF and go
+// to the system when flushed or closed. The file is opened with status
+// "unknown": a missing file is created, an existing one keeps its content
+// until the first record replaces it from its start.
+#pragma once
+
+#include <cstdio>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "format/items.h"
+#include "format/line_reader.h"
+#include "format/pattern.h"
+
+namespace serigen {
+
+// The path as the operating system wants it: inside the program and in
+// everything it writes, directories are separated by '\'.
+std::string native_path(std::string_view path);
+
+class FileUnit {
+ public:
+  FileUnit(int unit, std::string_view name) : unit_(unit), name_(name) {}
+  FileUnit(const FileUnit&) = delete;
+  FileUnit& operator=(const FileUnit&) = delete;
+  ~FileUnit();  // closes without a check: only reached when a run is cut short
+
+  // Returns 0, or the system's non-zero error code when the file cannot be
+  // opened for writing.
+  int open();
+  bool is_open() const { return file_ != nullptr; }
+  const std::string& name() const { return name_; }
+
+  void write(const Pattern& pattern, std::initializer_list<OutItem> items, const float* width_cell = nullptr);
+  void write_list(std::initializer_list<OutItem> items);
+  // Complete records, each already ended by CR LF.
+  void put_records(std::string_view text) { pending_.append(text); }
+
+  // Hands the buffered records to the system; a failure is a write error.
+  void flush();
+  // Flushes and reads the whole file from its start, for reading back.
+  LineReader rewind();
+  // Flushes and closes, keeping the file; a failure is a write error.
+  void close();
+
+ private:
+  [[noreturn]] void write_failed();
+
+  int unit_;
+  std::string name_;
+  std::FILE* file_ = nullptr;
+  bool replace_on_write_ = false;  // an existing file, not yet written
+  std::string pending_;            // records not yet handed to the system
+  std::string contents_;           // the file as read back by rewind()
+};
+
+}  // namespace serigen

@@ -1,0 +1,435 @@
+#include "format/pattern.h"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "format/io_error.h"
+
+namespace serigen {
+
+namespace {
+
+// Bounds that keep a malformed pattern from asking for absurd amounts of
+// memory; every pattern of the program stays far below them.
+constexpr int kMaxNumber = 4096;
+constexpr std::size_t kMaxEntries = 10000;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+bool is_field(EntryKind k) {
+  return k == EntryKind::Text || k == EntryKind::TextWidth || k == EntryKind::TextVarWidth ||
+         k == EntryKind::Integer || k == EntryKind::Real;
+}
+
+struct PatternParser {
+  std::string_view s;
+  std::size_t i = 0;
+
+  [[noreturn]] void bad(const char* what) const {
+    throw std::invalid_argument("pattern " + std::string(s) + ": " + what + " at column " +
+                                std::to_string(i + 1));
+  }
+  bool at_end() const { return i >= s.size(); }
+  char peek() const { return at_end() ? '\0' : s[i]; }
+  void skip_blanks() {
+    while (!at_end() && s[i] == ' ') ++i;
+  }
+  int number() {
+    if (!is_digit(peek())) bad("number expected");
+    int n = 0;
+    while (is_digit(peek())) {
+      n = n * 10 + (s[i++] - '0');
+      if (n > kMaxNumber) bad("number too large");
+    }
+    return n;
+  }
+  int positive_number() {
+    int n = number();
+    if (n == 0) bad("width of 0");
+    return n;
+  }
+
+  std::string literal() {
+    char delim = s[i++];
+    std::string text;
+    for (;;) {
+      if (at_end()) bad("unterminated literal");
+      char c = s[i++];
+      if (c == delim) {
+        if (peek() != delim) return text;
+        ++i;  // a doubled delimiter stands for one
+      }
+      text += c;
+    }
+  }
+
+  // Entries up to and including the closing parenthesis of the current list.
+  void list(std::vector<PatternEntry>& out, int depth) {
+    for (;;) {
+      skip_blanks();
+      if (at_end()) bad("missing )");
+      char c = peek();
+      if (c == ')') {
+        ++i;
+        return;
+      }
+      if (c == ',') {
+        ++i;
+        continue;
+      }
+      int count = 1;
+      bool counted = is_digit(c);
+      if (counted) {
+        count = positive_number();
+        skip_blanks();
+      }
+      std::vector<PatternEntry> one;
+      switch (peek()) {
+        case '\'':
+        case '"':
+          if (counted) bad("repeat count before a literal");
+          one.push_back({EntryKind::Literal, 0, 0, literal()});
+          break;
+        case 'A':
+        case 'a':
+          ++i;
+          if (is_digit(peek())) {
+            one.push_back({EntryKind::TextWidth, positive_number(), 0, {}});
+          } else if (peek() == '{') {
+            while (!at_end() && s[i] != '}') ++i;
+            if (at_end()) bad("unterminated {");
+            ++i;
+            one.push_back({EntryKind::TextVarWidth, 0, 0, {}});
+          } else {
+            one.push_back({EntryKind::Text, 0, 0, {}});
+          }
+          break;
+        case 'I':
+        case 'i':
+          ++i;
+          one.push_back({EntryKind::Integer, positive_number(), 0, {}});
+          break;
+        case 'F':
+        case 'f': {
+          ++i;
+          int w = positive_number();
+          if (peek() != '.') bad(". expected");
+          ++i;
+          one.push_back({EntryKind::Real, w, number(), {}});
+          break;
+        }
+        case 'X':
+        case 'x':
+          ++i;
+          one.push_back({EntryKind::Skip, count, 0, {}});
+          count = 1;  // the count of nX is its width
+          break;
+        case '/':
+          ++i;
+          one.push_back({EntryKind::LineEnd, 0, 0, {}});
+          break;
+        case '(':
+          ++i;
+          if (depth > 0) bad("group inside a group");
+          list(one, depth + 1);
+          break;
+        default:
+          bad("unknown entry");
+      }
+      for (int k = 0; k < count; ++k) {
+        out.insert(out.end(), one.begin(), one.end());
+        if (out.size() > kMaxEntries) bad("too many entries");
+      }
+    }
+  }
+};
+
+int var_width(const float* cell) {
+  if (cell == nullptr || !(*cell >= 0.0f)) return 0;  // also catches NaN
+  if (*cell >= static_cast<float>(kMaxNumber)) return kMaxNumber;
+  return static_cast<int>(*cell);
+}
+
+[[noreturn]] void wrong_item(const PatternEntry&) {
+  throw std::logic_error("item does not match the type of its field");
+}
+
+void put_text(std::string& out, std::string_view text, int width) {
+  auto w = static_cast<std::size_t>(width);
+  if (w <= text.size()) {
+    out.append(text.substr(0, w));
+  } else {
+    out.append(w - text.size(), ' ');
+    out.append(text);
+  }
+}
+
+void put_field(std::string& out, const PatternEntry& e, const OutItem& item, const float* cell) {
+  switch (e.kind) {
+    case EntryKind::Text:
+      if (item.kind != ItemKind::Text) wrong_item(e);
+      out.append(item.text);
+      return;
+    case EntryKind::TextWidth:
+    case EntryKind::TextVarWidth:
+      if (item.kind != ItemKind::Text) wrong_item(e);
+      put_text(out, item.text, e.kind == EntryKind::TextWidth ? e.width : var_width(cell));
+      return;
+    case EntryKind::Integer:
+      if (item.kind != ItemKind::Integer) wrong_item(e);
+      put_integer(out, item.integer, e.width);
+      return;
+    case EntryKind::Real:
+      if (item.kind != ItemKind::Real) wrong_item(e);
+      put_real(out, item.real, e.width, e.decimals);
+      return;
+    default:
+      return;
+  }
+}
+
+// Column `c` of a line that reads as if filled with blanks on the right.
+char column(std::string_view line, std::size_t c) { return c < line.size() ? line[c] : ' '; }
+
+std::string_view field_view(std::string_view line, std::size_t col, std::size_t width) {
+  if (col >= line.size()) return {};
+  return line.substr(col, width);
+}
+
+void read_field(const LineReader& source, std::string_view line, std::size_t col, const PatternEntry& e,
+                const InItem& item) {
+  auto width = static_cast<std::size_t>(e.width);
+  if (e.kind == EntryKind::Text || e.kind == EntryKind::TextVarWidth) {
+    if (item.kind != ItemKind::Text) wrong_item(e);
+    width = item.length;
+  }
+  switch (item.kind) {
+    case ItemKind::Text:
+      if (e.kind == EntryKind::Integer || e.kind == EntryKind::Real) wrong_item(e);
+      if (width >= item.length) {
+        // The last `length` characters of the field.
+        std::size_t from = col + width - item.length;
+        for (std::size_t k = 0; k < item.length; ++k) item.text[k] = column(line, from + k);
+      } else {
+        for (std::size_t k = 0; k < item.length; ++k) item.text[k] = k < width ? column(line, col + k) : ' ';
+      }
+      return;
+    case ItemKind::Integer:
+      if (e.kind != EntryKind::Integer) wrong_item(e);
+      if (!parse_integer_field(field_view(line, col, width), *item.integer)) {
+        fail_io(kConversionError, source.unit, source.file,
+                "\"" + std::string(field_view(line, col, width)) + "\" is not an integer");
+      }
+      return;
+    case ItemKind::Real:
+      if (e.kind != EntryKind::Real) wrong_item(e);
+      if (!parse_real_field(field_view(line, col, width), e.decimals, *item.real)) {
+        fail_io(kConversionError, source.unit, source.file,
+                "\"" + std::string(field_view(line, col, width)) + "\" is not a number");
+      }
+      return;
+  }
+}
+
+}  // namespace
+
+Pattern::Pattern(std::string_view text) {
+  PatternParser p{text};
+  p.skip_blanks();
+  if (p.peek() != '(') p.bad("( expected");
+  ++p.i;
+  p.list(entries, 0);
+  p.skip_blanks();
+  if (!p.at_end()) p.bad("text after the closing )");
+  for (const auto& e : entries) has_fields = has_fields || is_field(e.kind);
+}
+
+void write_formatted(std::string& out, std::string_view eol, const Pattern& pattern,
+                     std::span<const OutItem> items, const float* width_cell) {
+  if (!items.empty() && !pattern.has_fields) throw std::logic_error("pattern has no field for its items");
+  std::size_t next = 0;
+  std::size_t skip = 0;  // columns passed over, written as blanks if anything follows
+  for (;;) {
+    for (const PatternEntry& e : pattern.entries) {
+      switch (e.kind) {
+        case EntryKind::Literal:
+          out.append(skip, ' ');
+          skip = 0;
+          out.append(e.literal);
+          break;
+        case EntryKind::Skip:
+          skip += static_cast<std::size_t>(e.width);
+          break;
+        case EntryKind::LineEnd:
+          out.append(eol);
+          skip = 0;
+          break;
+        default:
+          if (next == items.size()) {
+            out.append(eol);
+            return;
+          }
+          out.append(skip, ' ');
+          skip = 0;
+          put_field(out, e, items[next++], width_cell);
+      }
+    }
+    out.append(eol);
+    if (next == items.size()) return;
+    skip = 0;  // items remain: the pattern is used again on a new line
+  }
+}
+
+void read_formatted(LineReader& source, const Pattern& pattern, std::span<const InItem> items) {
+  if (!items.empty() && !pattern.has_fields) throw std::logic_error("pattern has no field for its items");
+  std::string line;
+  source.require_line(line);
+  std::size_t col = 0;
+  std::size_t next = 0;
+  for (;;) {
+    for (const PatternEntry& e : pattern.entries) {
+      switch (e.kind) {
+        case EntryKind::Literal:
+          col += e.literal.size();
+          break;
+        case EntryKind::Skip:
+          col += static_cast<std::size_t>(e.width);
+          break;
+        case EntryKind::LineEnd:
+          source.require_line(line);
+          col = 0;
+          break;
+        default:
+          if (next == items.size()) return;
+          read_field(source, line, col, e, items[next++]);
+          col += (e.kind == EntryKind::Text || e.kind == EntryKind::TextVarWidth)
+                     ? items[next - 1].length
+                     : static_cast<std::size_t>(e.width);
+      }
+    }
+    if (next == items.size()) return;
+    source.require_line(line);
+    col = 0;
+  }
+}
+
+void put_integer(std::string& out, std::int32_t value, int width) {
+  char buf[16];
+  auto r = std::to_chars(buf, buf + sizeof buf, value);
+  auto len = static_cast<std::size_t>(r.ptr - buf);
+  auto w = static_cast<std::size_t>(width);
+  if (len > w) {
+    out.append(w, '*');
+  } else {
+    out.append(w - len, ' ');
+    out.append(buf, len);
+  }
+}
+
+void put_real(std::string& out, float value, int width, int decimals) {
+  auto w = static_cast<std::size_t>(width);
+  if (!std::isfinite(value)) {
+    out.append(w, '*');
+    return;
+  }
+  // The value is rounded to `decimals` first; only then is the width tested.
+  std::string s(64 + static_cast<std::size_t>(decimals), '\0');
+  auto r = std::to_chars(s.data(), s.data() + s.size(), static_cast<double>(value), std::chars_format::fixed,
+                         decimals);
+  s.resize(static_cast<std::size_t>(r.ptr - s.data()));
+  if (decimals == 0) s += '.';
+  if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);  // no "-0.00"
+  if (s.size() > w) {
+    // A zero before the point stands only where the field has room for it.
+    std::size_t lead = s[0] == '-' ? 1 : 0;
+    if (s.compare(lead, 2, "0.") == 0) s.erase(lead, 1);
+  }
+  if (s.size() > w) {
+    out.append(w, '*');
+  } else {
+    out.append(w - s.size(), ' ');
+    out.append(s);
+  }
+}
+
+bool parse_integer_field(std::string_view field, std::int32_t& value) {
+  std::int64_t v = 0;
+  bool negative = false;
+  bool sign_seen = false;
+  bool digit_seen = false;
+  for (char c : field) {
+    if (c == ' ') continue;  // blanks anywhere in the field are ignored
+    if ((c == '+' || c == '-') && !sign_seen && !digit_seen) {
+      sign_seen = true;
+      negative = c == '-';
+    } else if (is_digit(c)) {
+      digit_seen = true;
+      v = v * 10 + (c - '0');
+      if (v > std::int64_t{INT32_MAX} + 1) return false;
+    } else {
+      return false;
+    }
+  }
+  if (sign_seen && !digit_seen) return false;
+  if (negative) v = -v;
+  if (v > INT32_MAX || v < INT32_MIN) return false;
+  value = static_cast<std::int32_t>(v);
+  return true;
+}
+
+bool parse_real_field(std::string_view field, int decimals, float& value) {
+  std::string s;
+  for (char c : field) {
+    if (c != ' ') s += c;  // blanks are ignored
+  }
+  if (s.empty()) {
+    value = 0.0f;
+    return true;
+  }
+  std::size_t i = 0;
+  bool negative = false;
+  if (s[i] == '+' || s[i] == '-') negative = s[i++] == '-';
+  std::string digits;
+  bool point = false;
+  std::size_t decimals_typed = 0;
+  for (; i < s.size() && (is_digit(s[i]) || s[i] == '.'); ++i) {
+    if (s[i] == '.') {
+      if (point) return false;
+      point = true;
+    } else {
+      digits += s[i];
+      if (point) ++decimals_typed;
+    }
+  }
+  if (digits.empty()) return false;
+  long exponent = 0;
+  if (i < s.size()) {
+    char e = s[i++];
+    if (e != 'E' && e != 'e' && e != 'D' && e != 'd') return false;
+    bool exp_negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) exp_negative = s[i++] == '-';
+    if (i == s.size()) return false;
+    for (; i < s.size(); ++i) {
+      if (!is_digit(s[i])) return false;
+      if (exponent < 100000) exponent = exponent * 10 + (s[i] - '0');
+    }
+    if (exp_negative) exponent = -exponent;
+  }
+  // Without a typed point the last `decimals` digits are the decimals.
+  long scale = exponent - static_cast<long>(point ? decimals_typed : static_cast<std::size_t>(decimals));
+  std::string normal = (negative ? "-" : "") + digits + "e" + std::to_string(scale);
+  float v = 0.0f;
+  auto r = std::from_chars(normal.data(), normal.data() + normal.size(), v);
+  if (r.ec == std::errc::result_out_of_range) {
+    if (scale > 0) return false;  // too large for a real
+    v = negative ? -0.0f : 0.0f;  // too small: it reads as zero
+  } else if (r.ec != std::errc()) {
+    return false;
+  }
+  value = v;
+  return true;
+}
+
+}  // namespace serigen

@@ -1,0 +1,88 @@
+#include "utilities/driver.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace serigen {
+namespace {
+
+using test::run_session;
+using test::ScratchDir;
+using test::slurp;
+using test::spit;
+namespace fs = std::filesystem;
+
+const std::string kSeries = "na\n3\n1\n2010 06 15 00\n";
+const std::string kFirstEvent = "1\ny\n1.0\ny\n2.5\ny\ny\ny\ny\ny\ny\ngr10k\n";
+
+const std::string kClosing =
+    " A file called events\\events_to_follow.txt\n has been written\n"
+    " This list can be used in the first event file\n of a connected set of events\n\n"
+    " ********************************************************\n"
+    " *                                                      *\n"
+    " *                  VALDORAN (R)                        *\n"
+    " *                                                      *\n"
+    " *           Program tollex    Jan. 17 2020             *\n"
+    " *                                                      *\n"
+    " *                Version 10_2_15                       *\n"
+    " *                                                      *\n"
+    " *                                                      *\n"
+    " ********************************************************\n\n"
+    " Please see file evt_info.txt for information re: this run\n";
+
+TEST(Driver, ThreeEventsWithACommandAtThePause) {
+  ScratchDir dir;
+  spit("evt_info.txt", "kept\r\n");
+  auto r = run_session(kSeries + kFirstEvent + "dir event\n\n\n");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "Normal ending\n");
+  EXPECT_EQ(r.commands, std::vector<std::string>{"dir event"});
+  EXPECT_NE(r.out.find("Hit enter to continue\nran dir event\nHit enter to continue\n\n recent change(s):"),
+            std::string::npos);
+  EXPECT_EQ(r.out.substr(r.out.size() - kClosing.size()), kClosing);
+  EXPECT_EQ(slurp("evt_info.txt"), "kept\r\n");
+  for (const char* f : {"event/20100615.evt", "event/20100701.evt", "event/20100801.evt"}) {
+    EXPECT_TRUE(fs::exists(f)) << f;
+  }
+}
+
+TEST(Driver, NoEventsStillClosesNormally) {
+  for (const char* n : {"0", "-5"}) {
+    ScratchDir dir;
+    auto r = run_session("na\n" + std::string(n) + "\n7\n2010 06 15 00\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Normal ending\n");
+    const std::string after_start = "please stick with this convention so radar files work\n";
+    EXPECT_EQ(r.out.substr(r.out.find(after_start) + after_start.size()), kClosing);
+    EXPECT_EQ(slurp("evt_info.txt"), "");
+    EXPECT_EQ(slurp("event/events_to_follow.txt"), "");
+    EXPECT_FALSE(fs::exists("temp1.fls"));
+  }
+}
+
+TEST(Driver, WrongMonthsPerEventStopsWithStatusOne) {
+  ScratchDir dir;
+  spit("event/events_to_follow.txt", " old line\r\n");
+  auto r = run_session("na\n3\n6\n2010 06 15 00\n");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Program aborted in evt @ 130\n");
+  EXPECT_EQ(r.out.substr(r.out.size() - 44), "\n No of months per event not eq to 1 or 12\n\n");
+  EXPECT_EQ(slurp("event/events_to_follow.txt"), " old line\r\n");
+  EXPECT_FALSE(fs::exists("temp1.fls"));
+  EXPECT_FALSE(fs::exists("temp2.fls"));
+}
+
+TEST(Driver, InputErrorsExitWithStatusTwo) {
+  ScratchDir dir;
+  auto r = run_session("na\nthree\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "serigen: input conversion error (unit 5, file console input): \"three\" is not an integer\n");
+  r = run_session(kSeries + "1\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "serigen: end-of-file during read (unit 5, file console input)\n");
+  EXPECT_TRUE(fs::exists("temp1.fls"));  // written before the end of input stays
+}
+
+}  // namespace
+}  // namespace serigen
