@@ -40,7 +40,7 @@ TEST(ListDirectedWrite, LinesHoldAtMostEightyColumns) {
   EXPECT_EQ(out.substr(0, 17), " problem opening|");  // the long item starts a new line
 }
 
-LineReader text(const std::string& s) { return LineReader::of_text(s, kUnitConsoleIn, "console input"); }
+LineReader text(std::string_view s) { return LineReader::of_text(s, kUnitConsoleIn, "console input"); }
 
 TEST(ListDirectedRead, ValuesSeparatorsNullsAndSlash) {
   struct Case {

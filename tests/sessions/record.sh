@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Records what the binary does on a session case, as that case's expected
+# results: stdout, stderr, status and the expected/ tree. Review the result
+# with `git diff` before committing it.
+#   tests/sessions/record.sh build/default/serigen tests/sessions/cases/NAME
+set -euo pipefail
+binary=$(realpath "$1")
+case_dir=$(realpath "$2")
+work=$(mktemp -d)
+io=$(mktemp -d)
+flags=$(cat "$case_dir/setup" 2>/dev/null || true)
+grep -qx no-event-dir <<<"$flags" || mkdir "$work/event"
+[ -d "$case_dir/given" ] && cp -a "$case_dir/given/." "$work/"
+args=()
+[ -f "$case_dir/args" ] && mapfile -t args < "$case_dir/args"
+answers=/dev/null
+[ -f "$case_dir/answers" ] && answers="$case_dir/answers"
+out="$case_dir/stdout"
+grep -qx stdout-to-dev-full <<<"$flags" && out=/dev/full
+set +e
+(cd "$work" && "$binary" "${args[@]}" < "$answers" > "$out" 2> "$case_dir/stderr")
+echo $? > "$case_dir/status"
+set -e
+rm -rf "$case_dir/expected"
+mkdir "$case_dir/expected"
+cp -a "$work/." "$case_dir/expected/"
+find "$case_dir/expected" -type d -empty -delete
+rm -rf "$work" "$io"
+echo "recorded $(basename "$case_dir"): status $(cat "$case_dir/status")"
