@@ -1,0 +1,74 @@
+// Micro-benchmarks of the formatting work: one whole event file formatted in
+// memory, one formatted write of a line, one list-directed read of an answer.
+#include <benchmark/benchmark.h>
+
+#include "common/run_settings.h"
+#include "format/io_error.h"
+#include "format/list_directed.h"
+#include "format/pattern.h"
+#include "utilities/write_event.h"
+
+namespace serigen {
+namespace {
+
+RunSettings example_settings() {
+  RunSettings rs;
+  for (Fixed<1>* a : {&rs.snwflg, &rs.vapflg, &rs.smrflg, &rs.resinflg, &rs.wetflg, &rs.divertflg, &rs.lakeflg,
+                      &rs.iceflg}) {
+    *a = "y";
+  }
+  rs.disaggregate = 2.5f;
+  rs.deltat_report = 1;
+  rs.YY1 = "2010";
+  rs.MM1 = "06";
+  rs.DD1 = "15";
+  rs.HH1 = "00";
+  rs.EVTNAME = "20100615";
+  rs.EVTLENGTH = 720;
+  rs.EVTTYPE = "CaPA";
+  rs.FLN(1) = "basin\\gr10k_shd.r2c";
+  rs.FLN(2) = "basin\\gr10k_par.csv";
+  rs.FLN(3) = "basin\\gr10k_ch_par.r2c";
+  rs.FLN(4) = "basin\\gr10k.pdl";
+  return rs;
+}
+
+void FormatEventFile(benchmark::State& state) {
+  RunSettings rs = example_settings();
+  std::string out;
+  for (auto _ : state) {
+    out.clear();
+    format_event(out, rs, rs.YY1, rs.MM1, rs.DD1, rs.HH1, rs.EVTNAME, rs.EVTLENGTH, rs.EVTTYPE);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));
+}
+BENCHMARK(FormatEventFile);
+
+void FormattedWriteOfALine(benchmark::State& state) {
+  const Pattern pattern("(A30,A6,A8,'_',A{n},A8)");
+  const Fixed<30> keyword(":griddedmodelfile");
+  const Fixed<8> name("20100615"), designation("CaPA");
+  float width = 4.0f;
+  std::string out;
+  for (auto _ : state) {
+    out.clear();
+    write_formatted(out, "\r\n", pattern, {keyword, "model\\", name, designation, "_pcp.r2c"}, &width);
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(FormattedWriteOfALine);
+
+void ListDirectedReadOfAnAnswer(benchmark::State& state) {
+  const std::string answer = "  12, 1\n";
+  std::int32_t value = 0;
+  for (auto _ : state) {
+    LineReader source = LineReader::of_text(answer, kUnitConsoleIn, "console input");
+    read_list(source, {value});
+    benchmark::DoNotOptimize(value);
+  }
+}
+BENCHMARK(ListDirectedReadOfAnAnswer);
+
+}  // namespace
+}  // namespace serigen
