@@ -24,8 +24,8 @@ void write_list(std::string& out, std::string_view eol, std::span<const OutItem>
       } else {
         char buf[32];
         auto r = std::to_chars(buf, buf + sizeof buf, item.real);
-        number = " ";
-        number.append(buf, r.ptr);
+        number += ' ';
+        number.append(buf, static_cast<std::size_t>(r.ptr - buf));
       }
       text = number;
     }
