@@ -6,35 +6,14 @@
 #include "format/io_error.h"
 #include "format/list_directed.h"
 #include "format/pattern.h"
+#include "utilities/worked_example.h"
 #include "utilities/write_event.h"
 
 namespace serigen {
 namespace {
 
-RunSettings example_settings() {
-  RunSettings rs;
-  for (Fixed<1>* a : {&rs.snwflg, &rs.vapflg, &rs.smrflg, &rs.resinflg, &rs.wetflg, &rs.divertflg, &rs.lakeflg,
-                      &rs.iceflg}) {
-    *a = "y";
-  }
-  rs.disaggregate = 2.5f;
-  rs.deltat_report = 1;
-  rs.YY1 = "2010";
-  rs.MM1 = "06";
-  rs.DD1 = "15";
-  rs.HH1 = "00";
-  rs.EVTNAME = "20100615";
-  rs.EVTLENGTH = 720;
-  rs.EVTTYPE = "CaPA";
-  rs.FLN(1) = "basin\\gr10k_shd.r2c";
-  rs.FLN(2) = "basin\\gr10k_par.csv";
-  rs.FLN(3) = "basin\\gr10k_ch_par.r2c";
-  rs.FLN(4) = "basin\\gr10k.pdl";
-  return rs;
-}
-
 void FormatEventFile(benchmark::State& state) {
-  RunSettings rs = example_settings();
+  RunSettings rs = test::worked_example();
   std::string out;
   for (auto _ : state) {
     out.clear();

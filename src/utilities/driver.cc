@@ -18,17 +18,21 @@ namespace serigen {
 namespace {
 
 constexpr std::string_view kSeeInfo = "Please see file evt_info.txt for information re: this run";
+// Banner lines are 56 characters: a row of asterisks, or text between two.
+constexpr std::string_view kBannerEdge = "********************************************************";
+constexpr std::string_view kBannerBlank = "*                                                      *";
+constexpr std::string_view kBannerVersion = "*                Version 10_2_15                       *";
 
 void start_banner(Console& con) {
-  say(con, {"********************************************************"});
-  say(con, {"*                                                      *"});
+  say(con, {kBannerEdge});
+  say(con, {kBannerBlank});
   say(con, {"*                 VALDORAN (R)                         *"});
-  say(con, {"*                                                      *"});
+  say(con, {kBannerBlank});
   say(con, {"*                Program tollex                        *"});
-  say(con, {"*                Version 10_2_15                       *"});
-  say(con, {"*                                                      *"});
-  say(con, {"*                                                      *"});
-  say(con, {"********************************************************"});
+  say(con, {kBannerVersion});
+  say(con, {kBannerBlank});
+  say(con, {kBannerBlank});
+  say(con, {kBannerEdge});
   say(con, {});
   say(con, {kSeeInfo});
 }
@@ -39,16 +43,16 @@ void closing(Console& con) {
   say(con, {"This list can be used in the first event file"});
   say(con, {"of a connected set of events"});
   say(con, {});
-  say(con, {"********************************************************"});
-  say(con, {"*                                                      *"});
+  say(con, {kBannerEdge});
+  say(con, {kBannerBlank});
   say(con, {"*                  VALDORAN (R)                        *"});
-  say(con, {"*                                                      *"});
+  say(con, {kBannerBlank});
   say(con, {"*           Program tollex    Jan. 17 2020             *"});
-  say(con, {"*                                                      *"});
-  say(con, {"*                Version 10_2_15                       *"});
-  say(con, {"*                                                      *"});
-  say(con, {"*                                                      *"});
-  say(con, {"********************************************************"});
+  say(con, {kBannerBlank});
+  say(con, {kBannerVersion});
+  say(con, {kBannerBlank});
+  say(con, {kBannerBlank});
+  say(con, {kBannerEdge});
   say(con, {});
   say(con, {kSeeInfo});
 }
