@@ -55,7 +55,11 @@ void FileUnit::write_failed() {
 }
 
 void FileUnit::flush() {
-  if (pending_.empty() || file_ == nullptr) return;
+  if (file_ == nullptr) {
+    pending_.clear();  // a unit whose open failed (and was reported) keeps nothing
+    return;
+  }
+  if (pending_.empty()) return;
   errno = 0;
   if (replace_on_write_) {
     // The first record rewrites an existing file from its start.
