@@ -2,13 +2,13 @@
 // a session run in-process on string streams.
 #pragma once
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "format/console.h"
 #include "utilities/driver.h"
@@ -35,8 +35,7 @@ class ScratchDir {
  public:
   explicit ScratchDir(bool with_event_dir = true) {
     static int serial = 0;
-    dir_ = fs::temp_directory_path() /
-           ("serigen-test-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
+    dir_ = fs::temp_directory_path() / ("serigen-test-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     if (with_event_dir) fs::create_directory(dir_ / "event");

@@ -37,9 +37,8 @@ struct EndingTable {
 
 // MOHOURS: month lengths in hours of two consecutive non-leap years, so that
 // twelve months from any start month stay inside the table.
-inline constexpr std::array<std::int32_t, 24> MOHOURS = {744, 672, 744, 720, 744, 720, 744, 744,
-                                                          720, 744, 720, 744, 744, 672, 744, 720,
-                                                          744, 720, 744, 744, 720, 744, 720, 744};
+inline constexpr std::array<std::int32_t, 24> MOHOURS = {744, 672, 744, 720, 744, 720, 744, 744, 720, 744, 720, 744,
+                                                         744, 672, 744, 720, 744, 720, 744, 744, 720, 744, 720, 744};
 
 struct RunSettings {
   // Series questions.

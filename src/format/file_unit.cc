@@ -45,9 +45,7 @@ void FileUnit::write(const Pattern& pattern, std::initializer_list<OutItem> item
   write_formatted(pending_, kRecordEnd, pattern, items, width_cell);
 }
 
-void FileUnit::write_list(std::initializer_list<OutItem> items) {
-  serigen::write_list(pending_, kRecordEnd, items);
-}
+void FileUnit::write_list(std::initializer_list<OutItem> items) { serigen::write_list(pending_, kRecordEnd, items); }
 
 void FileUnit::write_failed() {
   int code = errno;

@@ -45,7 +45,9 @@ struct Fixed {
   char operator[](std::size_t i) const { return chars[i]; }
 
   template <std::size_t M>
-  bool operator==(const Fixed<M>& other) const { return same_text(view(), other.view()); }
+  bool operator==(const Fixed<M>& other) const {
+    return same_text(view(), other.view());
+  }
   bool operator==(std::string_view s) const { return same_text(view(), s); }
 };
 

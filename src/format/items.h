@@ -18,13 +18,13 @@ struct OutItem {
   std::int32_t integer = 0;
   float real = 0.0f;
 
-  OutItem(std::string_view s) : kind(ItemKind::Text), text(s) {}  // NOLINT
-  OutItem(const char* s) : kind(ItemKind::Text), text(s) {}       // NOLINT
+  OutItem(std::string_view s) : kind(ItemKind::Text), text(s) {}    // NOLINT
+  OutItem(const char* s) : kind(ItemKind::Text), text(s) {}         // NOLINT
   OutItem(const std::string& s) : kind(ItemKind::Text), text(s) {}  // NOLINT
   template <std::size_t N>
   OutItem(const Fixed<N>& f) : kind(ItemKind::Text), text(f.view()) {}  // NOLINT
-  OutItem(std::int32_t i) : kind(ItemKind::Integer), integer(i) {}    // NOLINT
-  OutItem(float r) : kind(ItemKind::Real), real(r) {}                 // NOLINT
+  OutItem(std::int32_t i) : kind(ItemKind::Integer), integer(i) {}      // NOLINT
+  OutItem(float r) : kind(ItemKind::Real), real(r) {}                   // NOLINT
 };
 
 struct InItem {

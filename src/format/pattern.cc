@@ -19,8 +19,8 @@ constexpr std::size_t kMaxEntries = 10000;
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 bool is_field(EntryKind k) {
-  return k == EntryKind::Text || k == EntryKind::TextWidth || k == EntryKind::TextVarWidth ||
-         k == EntryKind::Integer || k == EntryKind::Real;
+  return k == EntryKind::Text || k == EntryKind::TextWidth || k == EntryKind::TextVarWidth || k == EntryKind::Integer ||
+         k == EntryKind::Real;
 }
 
 struct PatternParser {
@@ -28,8 +28,7 @@ struct PatternParser {
   std::size_t i = 0;
 
   [[noreturn]] void bad(const char* what) const {
-    throw std::invalid_argument("pattern " + std::string(s) + ": " + what + " at column " +
-                                std::to_string(i + 1));
+    throw std::invalid_argument("pattern " + std::string(s) + ": " + what + " at column " + std::to_string(i + 1));
   }
   bool at_end() const { return i >= s.size(); }
   char peek() const { return at_end() ? '\0' : s[i]; }
@@ -246,8 +245,8 @@ Pattern::Pattern(std::string_view text) {
   for (const auto& e : entries) has_fields = has_fields || is_field(e.kind);
 }
 
-void write_formatted(std::string& out, std::string_view eol, const Pattern& pattern,
-                     std::span<const OutItem> items, const float* width_cell) {
+void write_formatted(std::string& out, std::string_view eol, const Pattern& pattern, std::span<const OutItem> items,
+                     const float* width_cell) {
   if (!items.empty() && !pattern.has_fields) throw std::logic_error("pattern has no field for its items");
   std::size_t next = 0;
   std::size_t skip = 0;  // columns passed over, written as blanks if anything follows
@@ -304,9 +303,8 @@ void read_formatted(LineReader& source, const Pattern& pattern, std::span<const 
         default:
           if (next == items.size()) return;
           read_field(source, line, col, e, items[next++]);
-          col += (e.kind == EntryKind::Text || e.kind == EntryKind::TextVarWidth)
-                     ? items[next - 1].length
-                     : static_cast<std::size_t>(e.width);
+          col += (e.kind == EntryKind::Text || e.kind == EntryKind::TextVarWidth) ? items[next - 1].length
+                                                                                  : static_cast<std::size_t>(e.width);
       }
     }
     if (next == items.size()) return;
@@ -336,8 +334,7 @@ void put_real(std::string& out, float value, int width, int decimals) {
   }
   // The value is rounded to `decimals` first; only then is the width tested.
   std::string s(64 + static_cast<std::size_t>(decimals), '\0');
-  auto r = std::to_chars(s.data(), s.data() + s.size(), static_cast<double>(value), std::chars_format::fixed,
-                         decimals);
+  auto r = std::to_chars(s.data(), s.data() + s.size(), static_cast<double>(value), std::chars_format::fixed, decimals);
   s.resize(static_cast<std::size_t>(r.ptr - s.data()));
   if (decimals == 0) s += '.';
   if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);  // no "-0.00"

@@ -41,8 +41,8 @@ struct Pattern {
 
 // Formatted write: appends the lines to `out`, each ended by `eol`.
 // `width_cell` is the value read by A{n} fields (its integer part).
-void write_formatted(std::string& out, std::string_view eol, const Pattern& pattern,
-                     std::span<const OutItem> items, const float* width_cell = nullptr);
+void write_formatted(std::string& out, std::string_view eol, const Pattern& pattern, std::span<const OutItem> items,
+                     const float* width_cell = nullptr);
 
 // Formatted read: takes lines from `source` into the items.
 void read_formatted(LineReader& source, const Pattern& pattern, std::span<const InItem> items);

@@ -17,10 +17,10 @@ constexpr std::array<std::string_view, 7> kEndings = {"_shd.r2c", "_par.csv", "_
 
 const Pattern kBasinLine{"(A6,A{n},A11)"};
 // Lines 8 to 15 and 17 to 21: the names built from the event name.
-const std::array<Pattern, 8> kDataLines1 = {
-    Pattern{"('raing\\',A8,'.rag')"},     Pattern{"('strfw\\',A8,'.str')"}, Pattern{"('resrl\\',A8,'.rel')"},
-    Pattern{"('snow1\\',A8,'_crs.pt2')"}, Pattern{"('raduc\\',A8,'.rad')"}, Pattern{"('radcl\\',A8,'_met.r2c')"},
-    Pattern{"('radar\\',A8,'.scn')"},     Pattern{"('raduc\\',A8,'.clt')"}};
+const std::array<Pattern, 8> kDataLines1 = {Pattern{"('raing\\',A8,'.rag')"}, Pattern{"('strfw\\',A8,'.str')"},
+                                            Pattern{"('resrl\\',A8,'.rel')"}, Pattern{"('snow1\\',A8,'_crs.pt2')"},
+                                            Pattern{"('raduc\\',A8,'.rad')"}, Pattern{"('radcl\\',A8,'_met.r2c')"},
+                                            Pattern{"('radar\\',A8,'.scn')"}, Pattern{"('raduc\\',A8,'.clt')"}};
 const std::array<Pattern, 5> kDataLines2 = {Pattern{"('tempr\\',A8,'.tag')"}, Pattern{"('tempr\\',A8,'_tem.r2c')"},
                                             Pattern{"('strfw\\',A8,'.gwt')"}, Pattern{"('tempr\\',A8,'.tmx')"},
                                             Pattern{"('snowg\\',A8,'.dsn')"}};

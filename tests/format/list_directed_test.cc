@@ -48,9 +48,9 @@ TEST(ListDirectedRead, ValuesSeparatorsNullsAndSlash) {
     std::int32_t a, b, c;
   };
   const Case cases[] = {
-      {"12, 1, 3", 12, 1, 3},   {"\n\n  4 5\n6", 4, 5, 6}, {",5,6", -1, 5, 6},   {"1,,3", 1, -1, 3},
-      {"1 , 2 ,3", 1, 2, 3},    {"1 / 9 9", 1, -1, -1},    {"7,\n8 9", 7, 8, 9}, {"-1 +2 3\r\n", -1, 2, 3},
-      {"1\n,\n3 4", 1, 3, 4},  {"/", -1, -1, -1},
+      {"12, 1, 3", 12, 1, 3}, {"\n\n  4 5\n6", 4, 5, 6}, {",5,6", -1, 5, 6},   {"1,,3", 1, -1, 3},
+      {"1 , 2 ,3", 1, 2, 3},  {"1 / 9 9", 1, -1, -1},    {"7,\n8 9", 7, 8, 9}, {"-1 +2 3\r\n", -1, 2, 3},
+      {"1\n,\n3 4", 1, 3, 4}, {"/", -1, -1, -1},
   };
   for (const Case& c : cases) {
     std::int32_t a = -1, b = -1, d = -1;
@@ -74,9 +74,9 @@ TEST(ListDirectedRead, OneValueTakesTheFirstAndSkipsTheRestOfTheLine) {
 
 TEST(ListDirectedRead, TextsQuotedOrNot) {
   const std::vector<std::pair<const char*, const char*>> cases = {
-      {"CaPA RDRS", "CaPA    "},   {"RDRS2023Long", "RDRS2023"}, {"'Ca PA'", "Ca PA   "},
-      {"\"a,b/c\"", "a,b/c   "},  {"'it''s'", "it's    "},     {"na,x", "na      "},
-      {"\n\nna\r", "na      "},  {"'   '", "        "},       {"'split\nline'", "splitlin"},
+      {"CaPA RDRS", "CaPA    "}, {"RDRS2023Long", "RDRS2023"}, {"'Ca PA'", "Ca PA   "},
+      {"\"a,b/c\"", "a,b/c   "}, {"'it''s'", "it's    "},      {"na,x", "na      "},
+      {"\n\nna\r", "na      "},  {"'   '", "        "},        {"'split\nline'", "splitlin"},
   };
   for (const auto& [input, expected] : cases) {
     Fixed<8> t;

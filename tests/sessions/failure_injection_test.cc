@@ -2,7 +2,6 @@
 // non-zero status and leaves no half-written event file behind.
 #include <gtest/gtest.h>
 
-
 #include "sessions/session_support.h"
 
 namespace serigen::test {
@@ -11,8 +10,8 @@ namespace {
 namespace fs = std::filesystem;
 
 // The answers of a standard three-event session, one per line.
-const std::vector<std::string> kAnswers = {"na", "3", "1", "2010 06 15 00", "1", "y", "1.0", "y", "2.5",
-                                           "y",  "y", "y", "y", "y", "y", "gr10k", "", ""};
+const std::vector<std::string> kAnswers = {"na", "3", "1", "2010 06 15 00", "1", "y", "1.0", "y", "2.5", "y", "y", "y",
+                                           "y",  "y", "y", "gr10k",         "",  ""};
 
 std::string join(std::size_t count, std::size_t replaced = SIZE_MAX, const std::string& with = "") {
   std::string s;

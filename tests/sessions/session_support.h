@@ -17,9 +17,9 @@ struct BinaryRun {
 
 struct RunOptions {
   std::vector<std::string> args;
-  bool event_dir = true;          // create an empty `event` directory first
+  bool event_dir = true;  // create an empty `event` directory first
   bool stdout_to_dev_full = false;
-  std::filesystem::path given;    // a tree copied into the directory first
+  std::filesystem::path given;  // a tree copied into the directory first
 };
 
 // A fresh, empty working directory under the system's temporary directory.

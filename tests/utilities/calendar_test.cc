@@ -78,7 +78,7 @@ TEST(EventCalendar, DateTextsAndScratchFiles) {
   EXPECT_EQ(rs.YY1.view(), "2010");
   EXPECT_EQ(rs.MM1.view(), "07");
   EXPECT_EQ(rs.DD1.view(), "01");
-  EXPECT_EQ(rs.HH1.view(), "12");  // every event keeps the start hour
+  EXPECT_EQ(rs.HH1.view(), "12");                             // every event keeps the start hour
   EXPECT_EQ(slurp("temp5.fls"), "20100701\r\n  150*01\r\n");  // the start day line; 12 overflows I1
   EXPECT_EQ(slurp("temp1.fls"), "2010 07 01 12\r\n");
   EXPECT_EQ(slurp("temp2.fls"), "20100615\r\n");

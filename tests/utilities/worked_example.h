@@ -8,8 +8,8 @@ namespace serigen::test {
 
 inline RunSettings worked_example() {
   RunSettings rs;
-  for (Fixed<1>* a : {&rs.snwflg, &rs.vapflg, &rs.smrflg, &rs.resinflg, &rs.wetflg, &rs.divertflg, &rs.lakeflg,
-                      &rs.iceflg}) {
+  for (Fixed<1>* a :
+       {&rs.snwflg, &rs.vapflg, &rs.smrflg, &rs.resinflg, &rs.wetflg, &rs.divertflg, &rs.lakeflg, &rs.iceflg}) {
     *a = "y";
   }
   rs.disaggregate = 2.5f;

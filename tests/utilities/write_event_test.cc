@@ -59,8 +59,8 @@ TEST(EventFile, ValuesChangeOnlyTheirOwnLines) {
   const std::vector<Variation> cases = {
       {"all n",
        [](RunSettings& rs) {
-         for (Fixed<1>* a : {&rs.snwflg, &rs.vapflg, &rs.smrflg, &rs.resinflg, &rs.wetflg, &rs.divertflg,
-                             &rs.lakeflg, &rs.iceflg}) {
+         for (Fixed<1>* a :
+              {&rs.snwflg, &rs.vapflg, &rs.smrflg, &rs.resinflg, &rs.wetflg, &rs.divertflg, &rs.lakeflg, &rs.iceflg}) {
            *a = "n";
          }
          rs.disaggregate = 0.0f;
@@ -74,38 +74,44 @@ TEST(EventFile, ValuesChangeOnlyTheirOwnLines) {
         {35, key(":lakeflg") + n},
         {36, key(":iceflg") + n},
         {48, key(":disaggregate") + " 0.00"}}},
-      {"Y and blank answers", [](RunSettings& rs) { rs.snwflg = "Y", rs.iceflg = " "; },
+      {"Y and blank answers",
+       [](RunSettings& rs) { rs.snwflg = "Y", rs.iceflg = " "; },
        {{9, key(":snwflg") + "Y"}, {36, key(":iceflg") + " "}}},
-      {"CaPA", [](RunSettings& rs) { rs.EVTTYPE = "CaPA"; },
+      {"CaPA",
+       [](RunSettings& rs) { rs.EVTTYPE = "CaPA"; },
        {{77, ":griddedmodelfile             model\\20100601_CaPA_pcp.r2c"},
         {81, ":griddedrainfile              radcl\\20100601_CaPA_pcp.r2c"},
         {85, ":griddedtemperaturefile       tempr\\20100601_CaPA_tmp.r2c"},
         {86, ":griddeddailydifference       tempr\\20100601_CaPA_dif.r2c"}}},
-      {"eight characters", [](RunSettings& rs) { rs.EVTTYPE = "RDRS2023"; },
+      {"eight characters",
+       [](RunSettings& rs) { rs.EVTTYPE = "RDRS2023"; },
        {{77, ":griddedmodelfile             model\\20100601_RDRS2023_pcp.r2c"},
         {81, ":griddedrainfile              radcl\\20100601_RDRS2023_pcp.r2c"},
         {85, ":griddedtemperaturefile       tempr\\20100601_RDRS2023_tmp.r2c"},
         {86, ":griddeddailydifference       tempr\\20100601_RDRS2023_dif.r2c"}}},
-      {"inner blank", [](RunSettings& rs) { rs.EVTTYPE = "Ca PA"; },
+      {"inner blank",
+       [](RunSettings& rs) { rs.EVTTYPE = "Ca PA"; },
        {{77, ":griddedmodelfile             model\\20100601_Ca PA_pcp.r2c"},
         {81, ":griddedrainfile              radcl\\20100601_Ca PA_pcp.r2c"},
         {85, ":griddedtemperaturefile       tempr\\20100601_Ca PA_tmp.r2c"},
         {86, ":griddeddailydifference       tempr\\20100601_Ca PA_dif.r2c"}}},
-      {"all blank", [](RunSettings& rs) { rs.EVTTYPE = ""; },
+      {"all blank",
+       [](RunSettings& rs) { rs.EVTTYPE = ""; },
        {{77, ":griddedmodelfile             model\\20100601__pcp.r2c"},
         {81, ":griddedrainfile              radcl\\20100601__pcp.r2c"},
         {85, ":griddedtemperaturefile       tempr\\20100601__tmp.r2c"},
         {86, ":griddeddailydifference       tempr\\20100601__dif.r2c"}}},
       {"nat is legacy", [](RunSettings& rs) { rs.EVTTYPE = "nat"; }, {}},
-      {"8784 hours", [](RunSettings& rs) { rs.EVTLENGTH = 8784; },
+      {"8784 hours",
+       [](RunSettings& rs) { rs.EVTLENGTH = 8784; },
        {{50, key(":hoursraindata") + " 8784"}, {51, key(":hoursflowdata") + " 8784"}}},
-      {"696 hours", [](RunSettings& rs) { rs.EVTLENGTH = 696; },
+      {"696 hours",
+       [](RunSettings& rs) { rs.EVTLENGTH = 696; },
        {{50, key(":hoursraindata") + "  696"}, {51, key(":hoursflowdata") + "  696"}}},
       {"rate 0.5", [](RunSettings& rs) { rs.disaggregate = 0.5f; }, {{48, key(":disaggregate") + " 0.50"}}},
       {"rate 99.999", [](RunSettings& rs) { rs.disaggregate = 99.999f; }, {{48, key(":disaggregate") + "*****"}}},
       {"rate 100", [](RunSettings& rs) { rs.disaggregate = 100.0f; }, {{48, key(":disaggregate") + "*****"}}},
-      {"step 100000", [](RunSettings& rs) { rs.deltat_report = 100000; },
-       {{52, key(":deltat_report") + "*****"}}},
+      {"step 100000", [](RunSettings& rs) { rs.deltat_report = 100000; }, {{52, key(":deltat_report") + "*****"}}},
       {"basin of eight characters",
        [](RunSettings& rs) {
          rs.FLN(1) = "basin\\riverxyz_shd.r2c   ";
@@ -113,9 +119,11 @@ TEST(EventFile, ValuesChangeOnlyTheirOwnLines) {
        },
        {{54, key(":basinfilename") + "basin\\riverxyz_shd.r2c        "},
         {56, key(":channelparfile") + "basin\\riverxyz_ch_par.r2c     "}}},
-      {"long name cut at 30", [](RunSettings& rs) { rs.FLN(2) = "basin\\a_name_longer_than_thirty_characters"; },
+      {"long name cut at 30",
+       [](RunSettings& rs) { rs.FLN(2) = "basin\\a_name_longer_than_thirty_characters"; },
        {{55, key(":parfilename") + "basin\\a_name_longer_than_thirt"}}},
-      {"date texts", [](RunSettings& rs) { rs.YY1 = "2011", rs.MM1 = "12", rs.DD1 = "15", rs.HH1 = "  "; },
+      {"date texts",
+       [](RunSettings& rs) { rs.YY1 = "2011", rs.MM1 = "12", rs.DD1 = "15", rs.HH1 = "  "; },
        {{4, key(":year") + "2011"}, {5, key(":month") + "12"}, {6, key(":day") + "15"}, {7, key(":hour") + "  "}}},
   };
   for (const Variation& v : cases) {
