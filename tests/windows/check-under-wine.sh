@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs the Windows build under wine on a session case (one that starts from
+# an empty event directory) and checks that it
+# writes the same files, byte for byte, and the same console text with the
+# Windows line ends.   bash tests/windows/check-under-wine.sh build/mingw/serigen.exe [case]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+exe=$(realpath "$1")
+case_dir="$root/tests/sessions/cases/${2:-overview_legacy_monthly}"
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/run" "$work/run/event"
+status=0
+(cd "$work/run" && WINEDEBUG=-all "$wine" "$exe" < "$case_dir/answers" > "$work/stdout" 2> "$work/stderr") || status=$?
+[ "$status" = "$(cat "$case_dir/status")" ] || { echo "exit status $status, expected $(cat "$case_dir/status")"; exit 1; }
+diff -r "$case_dir/expected" "$work/run"
+sed 's/$/\r/' "$case_dir/stdout" | cmp - "$work/stdout"
+sed 's/$/\r/' "$case_dir/stderr" | cmp - "$work/stderr"
+echo "serigen.exe under wine: the same files and console text as the session case $(basename "$case_dir")"
