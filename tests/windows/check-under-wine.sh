@@ -11,11 +11,12 @@ wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/run" "$work/run/event"
-# The first run on a machine makes wine's prefix and says so; keep that out
+export WINEPREFIX="$work/wine" WINEDEBUG=-all
+# The first run in a new prefix makes it and says so; keep that out
 # of the comparison.
-WINEDEBUG=-all "$wine" "$exe" --version > /dev/null 2>&1
+"$wine" "$exe" --version > /dev/null 2>&1
 status=0
-(cd "$work/run" && WINEDEBUG=-all "$wine" "$exe" < "$case_dir/answers" > "$work/stdout" 2> "$work/stderr") || status=$?
+(cd "$work/run" && "$wine" "$exe" < "$case_dir/answers" > "$work/stdout" 2> "$work/stderr") || status=$?
 [ "$status" = "$(cat "$case_dir/status")" ] || { echo "exit status $status, expected $(cat "$case_dir/status")"; exit 1; }
 diff -r "$case_dir/expected" "$work/run"
 sed 's/$/\r/' "$case_dir/stdout" | cmp - "$work/stdout"
