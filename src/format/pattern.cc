@@ -197,13 +197,15 @@ std::string_view field_view(std::string_view line, std::size_t col, std::size_t 
   return line.substr(col, width);
 }
 
-void read_field(const LineReader& source, std::string_view line, std::size_t col, const PatternEntry& e,
-                const InItem& item) {
-  auto width = static_cast<std::size_t>(e.width);
-  if (e.kind == EntryKind::Text || e.kind == EntryKind::TextVarWidth) {
-    if (item.kind != ItemKind::Text) wrong_item(e);
-    width = item.length;
-  }
+// Columns a field takes on input: a text field without a width of its own
+// is as wide as its item.
+std::size_t read_width(const PatternEntry& e, const InItem& item) {
+  if (e.kind == EntryKind::Text || e.kind == EntryKind::TextVarWidth) return item.length;
+  return static_cast<std::size_t>(e.width);
+}
+
+void read_field(const LineReader& source, std::string_view line, std::size_t col, std::size_t width,
+                const PatternEntry& e, const InItem& item) {
   switch (item.kind) {
     case ItemKind::Text:
       if (e.kind == EntryKind::Integer || e.kind == EntryKind::Real) wrong_item(e);
@@ -300,11 +302,13 @@ void read_formatted(LineReader& source, const Pattern& pattern, std::span<const 
           source.require_line(line);
           col = 0;
           break;
-        default:
+        default: {
           if (next == items.size()) return;
-          read_field(source, line, col, e, items[next++]);
-          col += (e.kind == EntryKind::Text || e.kind == EntryKind::TextVarWidth) ? items[next - 1].length
-                                                                                  : static_cast<std::size_t>(e.width);
+          const InItem& item = items[next++];
+          std::size_t width = read_width(e, item);
+          read_field(source, line, col, width, e, item);
+          col += width;
+        }
       }
     }
     if (next == items.size()) return;
