@@ -49,15 +49,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     }
   }
+  // The write takes the values; the read fills the same integers and reals
+  // and texts of 8 characters.
   std::vector<OutItem> out_items;
+  std::vector<InItem> in_items;
+  std::vector<Fixed<8>> in_texts(texts.size());
   std::size_t t = 0, i = 0, r = 0;
   for (EntryKind k : kinds) {
     if (k == EntryKind::Integer) {
-      out_items.emplace_back(integers[i++]);
+      out_items.emplace_back(integers[i]);
+      in_items.emplace_back(integers[i++]);
     } else if (k == EntryKind::Real) {
-      out_items.emplace_back(reals[r++]);
+      out_items.emplace_back(reals[r]);
+      in_items.emplace_back(reals[r++]);
     } else {
-      out_items.emplace_back(texts[t++]);
+      out_items.emplace_back(texts[t]);
+      in_items.emplace_back(in_texts[t++]);
     }
   }
   float cell = static_cast<float>(size % 11);
@@ -65,18 +72,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   write_formatted(out, "\r\n", pattern, out_items, &cell);
   if (out.size() < 2 || out.compare(out.size() - 2, 2, "\r\n") != 0) __builtin_trap();
 
-  std::vector<InItem> in_items;
-  std::vector<Fixed<8>> in_texts(texts.size());
-  t = i = r = 0;
-  for (EntryKind k : kinds) {
-    if (k == EntryKind::Integer) {
-      in_items.emplace_back(integers[i++]);
-    } else if (k == EntryKind::Real) {
-      in_items.emplace_back(reals[r++]);
-    } else {
-      in_items.emplace_back(in_texts[t++]);
-    }
-  }
   LineReader source = LineReader::of_text(lines, kUnitScratch, "fuzz");
   try {
     read_formatted(source, pattern, in_items);

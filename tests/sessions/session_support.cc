@@ -13,13 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string read_all(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::string quoted(const std::string& s) {
   std::string q = "'";
   for (char c : s) {
@@ -64,6 +57,13 @@ std::vector<std::string> split_lines(const std::string& s) {
 
 }  // namespace
 
+std::string read_file(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
 fs::path fresh_directory(const std::string& label) {
   static int serial = 0;
   fs::path dir = fs::temp_directory_path() /
@@ -92,8 +92,8 @@ BinaryRun run_binary(const fs::path& work, const std::string& answers, const Run
   int rc = std::system(command.c_str());
   BinaryRun run;
   run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  run.out = read_all(io / "out");
-  run.err = read_all(io / "err");
+  run.out = read_file(io / "out");
+  run.err = read_file(io / "err");
   fs::remove_all(io);
   return run;
 }
@@ -106,7 +106,7 @@ std::map<std::string, std::string> file_tree(const fs::path& root) {
     if (it->is_symlink()) {
       tree[rel] = "-> " + fs::read_symlink(it->path()).string();
     } else if (it->is_regular_file()) {
-      tree[rel] = read_all(it->path());
+      tree[rel] = read_file(it->path());
     }
   }
   return tree;

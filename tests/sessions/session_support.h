@@ -22,6 +22,9 @@ struct RunOptions {
   std::filesystem::path given;  // a tree copied into the directory first
 };
 
+// The whole content of a file; empty when there is none.
+std::string read_file(const std::filesystem::path& p);
+
 // A fresh, empty working directory under the system's temporary directory.
 std::filesystem::path fresh_directory(const std::string& label);
 

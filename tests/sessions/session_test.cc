@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 #include "sessions/session_support.h"
@@ -20,13 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kCases = fs::path(SERIGEN_TEST_DATA) / "sessions" / "cases";
-
-std::string read_file(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 std::vector<std::string> lines_of(const fs::path& p) {
   std::vector<std::string> lines;
