@@ -33,7 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (e.kind) {
       case EntryKind::Integer:
         kinds.push_back(e.kind);
-        integers.push_back(static_cast<std::int32_t>(size * 2654435761u) - e.width * 1000);
+        // Unsigned arithmetic wraps; C++20 converts the result modulo 2^32.
+        integers.push_back(static_cast<std::int32_t>(static_cast<std::uint32_t>(size) * 2654435761u -
+                                                     static_cast<std::uint32_t>(e.width) * 1000u));
         break;
       case EntryKind::Real:
         kinds.push_back(e.kind);
