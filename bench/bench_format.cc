@@ -2,37 +2,37 @@
 // memory, one formatted write of a line, one list-directed read of an answer.
 #include <benchmark/benchmark.h>
 
-#include "common/run_settings.h"
 #include "format/io_error.h"
 #include "format/list_directed.h"
 #include "format/pattern.h"
-#include "utilities/worked_example.h"
-#include "utilities/write_event.h"
+#include "serigen/event_writer.h"
+#include "serigen/worked_example.h"
 
 namespace serigen {
 namespace {
 
 void FormatEventFile(benchmark::State& state) {
-  RunSettings rs = test::worked_example();
+  const test::WorkedExample x = test::worked_example();
   std::string out;
   for (auto _ : state) {
     out.clear();
-    format_event(out, rs, rs.YY1, rs.MM1, rs.DD1, rs.HH1, rs.EVTNAME, rs.EVTLENGTH, rs.EVTTYPE);
+    format_event(out, x.answers, x.event, x.files);
     benchmark::DoNotOptimize(out.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * out.size()));
 }
 BENCHMARK(FormatEventFile);
 
+constexpr Pattern kDesignatedFile{"(A30,A6,A8,'_',A{n},A8)"};
+
 void FormattedWriteOfALine(benchmark::State& state) {
-  const Pattern pattern("(A30,A6,A8,'_',A{n},A8)");
   const Fixed<30> keyword(":griddedmodelfile");
   const Fixed<8> name("20100615"), designation("CaPA");
-  float width = 4.0f;
+
   std::string out;
   for (auto _ : state) {
     out.clear();
-    write_formatted(out, "\r\n", pattern, {keyword, "model\\", name, designation, "_pcp.r2c"}, &width);
+    write_checked<kDesignatedFile>(out, "\r\n", FieldWidth{4.0f}, keyword, "model\\", name, designation, "_pcp.r2c");
     benchmark::DoNotOptimize(out.data());
   }
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "format/console.h"
-#include "utilities/driver.h"
+#include "serigen/driver.h"
 
 namespace serigen::test {
 

@@ -9,14 +9,10 @@
 
 namespace serigen {
 
-namespace {
-
-void put_line(Console& con) {
+void put_console_line(Console& con) {
   con.out.write(con.line.data(), static_cast<std::streamsize>(con.line.size()));
   if (!con.out) fail_io(kWriteError, kUnitConsoleOut, "console output");
 }
-
-}  // namespace
 
 int run_system_command(const std::string& command) { return std::system(command.c_str()); }
 
@@ -28,13 +24,7 @@ void flush_console(Console& con) {
 void say(Console& con, std::initializer_list<OutItem> items) {
   con.line.clear();
   write_list(con.line, "\n", items);
-  put_line(con);
-}
-
-void say_formatted(Console& con, const Pattern& pattern, std::initializer_list<OutItem> items) {
-  con.line.clear();
-  write_formatted(con.line, "\n", pattern, items);
-  put_line(con);
+  put_console_line(con);
 }
 
 void ask_list(Console& con, std::initializer_list<InItem> items) {
@@ -43,19 +33,13 @@ void ask_list(Console& con, std::initializer_list<InItem> items) {
   read_list(source, items);
 }
 
-void ask_formatted(Console& con, const Pattern& pattern, std::initializer_list<InItem> items) {
-  flush_console(con);
-  LineReader source = LineReader::console(con.in);
-  read_formatted(source, pattern, items);
-}
-
 void pause(Console& con, std::string_view message) {
   LineReader source = LineReader::console(con.in);
   std::string answer;
   for (;;) {
     con.line.assign(message);
     con.line += '\n';
-    put_line(con);
+    put_console_line(con);
     flush_console(con);
     source.require_line(answer);
     if (len_trim(answer) == 0) return;  // Enter (or only blanks) continues

@@ -29,20 +29,32 @@ struct Console {
   std::string line;  // the record being built, reused
 };
 
+// Hands everything written so far to the terminal.
+void flush_console(Console& con);
+// Writes the record built in con.line; a failing write is a write error.
+void put_console_line(Console& con);
+
 // Output, one record each; a failing write ends the run with a write error.
 void say(Console& con, std::initializer_list<OutItem> items);  // list-directed
-void say_formatted(Console& con, const Pattern& pattern, std::initializer_list<OutItem> items = {});
+template <const Pattern& P, class... Items>
+void say_formatted(Console& con, const Items&... items) {
+  con.line.clear();
+  write_checked<P>(con.line, "\n", items...);
+  put_console_line(con);
+}
 
 // Input, each read starting on a new line. The console is flushed first, so
 // that the question is on the screen before the program waits.
 void ask_list(Console& con, std::initializer_list<InItem> items);
-void ask_formatted(Console& con, const Pattern& pattern, std::initializer_list<InItem> items);
+template <const Pattern& P, class... Items>
+void ask_formatted(Console& con, Items&... items) {
+  flush_console(con);
+  LineReader source = LineReader::console(con.in);
+  read_checked<P>(source, items...);
+}
 
 // Shows the message and waits for an empty line; a line that is not empty is
 // run as a command, then the message is shown again.
 void pause(Console& con, std::string_view message);
-
-// Hands everything written so far to the terminal.
-void flush_console(Console& con);
 
 }  // namespace serigen

@@ -8,10 +8,6 @@
 
 namespace serigen {
 
-namespace {
-constexpr std::string_view kRecordEnd = "\r\n";
-}
-
 std::string native_path(std::string_view path) {
   std::string p(path);
 #ifndef _WIN32
@@ -41,11 +37,7 @@ int FileUnit::open() {
   return 0;
 }
 
-void FileUnit::write(const Pattern& pattern, std::initializer_list<OutItem> items, const float* width_cell) {
-  write_formatted(pending_, kRecordEnd, pattern, items, width_cell);
-}
-
-void FileUnit::write_list(std::initializer_list<OutItem> items) { serigen::write_list(pending_, kRecordEnd, items); }
+void FileUnit::write_list(std::initializer_list<OutItem> items) { serigen::write_list(pending_, kFileRecordEnd, items); }
 
 void FileUnit::write_failed() {
   int code = errno;
@@ -68,18 +60,6 @@ void FileUnit::flush() {
   }
   if (std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) write_failed();
   pending_.clear();
-}
-
-LineReader FileUnit::rewind() {
-  flush();
-  contents_.clear();
-  if (file_ != nullptr && std::fseek(file_, 0, SEEK_SET) == 0) {
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, file_)) > 0) contents_.append(buf, n);
-    if (std::ferror(file_)) fail_io("read error", unit_, name_, std::strerror(errno));
-  }
-  return LineReader::of_text(contents_, unit_, name_);
 }
 
 void FileUnit::close() {

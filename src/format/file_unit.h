@@ -10,10 +10,12 @@
 #include <string_view>
 
 #include "format/items.h"
-#include "format/line_reader.h"
 #include "format/pattern.h"
 
 namespace serigen {
+
+// Every record of a file ends in CR LF, on every platform.
+inline constexpr std::string_view kFileRecordEnd = "\r\n";
 
 // The path as the operating system wants it: inside the program and in
 // everything it writes, directories are separated by '\'.
@@ -29,18 +31,20 @@ class FileUnit {
   // Returns 0, or the system's non-zero error code when the file cannot be
   // opened for writing.
   int open();
-  bool is_open() const { return file_ != nullptr; }
   const std::string& name() const { return name_; }
 
-  void write(const Pattern& pattern, std::initializer_list<OutItem> items, const float* width_cell = nullptr);
+  // A formatted record, its items checked against the pattern when the
+  // program is compiled.
+  template <const Pattern& P, class... Items>
+  void write(const Items&... items) {
+    write_checked<P>(pending_, kFileRecordEnd, items...);
+  }
   void write_list(std::initializer_list<OutItem> items);
   // Complete records, each already ended by CR LF.
   void put_records(std::string_view text) { pending_.append(text); }
 
   // Hands the buffered records to the system; a failure is a write error.
   void flush();
-  // Flushes and reads the whole file from its start, for reading back.
-  LineReader rewind();
   // Flushes and closes, keeping the file; a failure is a write error.
   void close();
 
@@ -52,7 +56,6 @@ class FileUnit {
   std::FILE* file_ = nullptr;
   bool replace_on_write_ = false;  // an existing file, not yet written
   std::string pending_;            // records not yet handed to the system
-  std::string contents_;           // the file as read back by rewind()
 };
 
 }  // namespace serigen

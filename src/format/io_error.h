@@ -1,30 +1,20 @@
-// The two ways a run ends early: the program's own stop with a message, and
-// the report of an input/output error. Both unwind to the driver, which
-// writes the message and turns it into the exit status.
+// Input/output failures of formatted and list-directed records: a read that
+// meets the end of its input or text it cannot convert, and a write the
+// system refuses. They unwind to the program, which reports them.
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "format/items.h"
 
 namespace serigen {
 
-// Exit statuses of a run.
-inline constexpr int kExitNormal = 0;
-inline constexpr int kExitFailureStop = 1;
-inline constexpr int kExitIoError = 2;
-
-// Units of the program's channels, as named in error reports.
+// Units of the console and of text targets, as named in failures; the units
+// of files are the program's to choose.
 inline constexpr int kUnitInternal = -1;  // a text target
 inline constexpr int kUnitConsoleIn = 5;
 inline constexpr int kUnitConsoleOut = 6;
-inline constexpr int kUnitChainList = 90;
-inline constexpr int kUnitRunInfo = 98;
-inline constexpr int kUnitScratch = 99;
-
-// Stop with a message: the message goes to the error stream unchanged.
-struct ProgramStop {
-  std::string message;
-  int status;
-};
 
 // Kinds of input/output failure.
 inline constexpr const char* kConversionError = "input conversion error";
@@ -38,10 +28,9 @@ struct IoFailure {
   std::string detail;  // what was being read, when that helps the user
 };
 
-// The one-line report written to the error stream, without line end.
-std::string io_failure_report(const IoFailure& f);
-
-[[noreturn]] void stop_with_message(std::string message, int status = kExitFailureStop);
 [[noreturn]] void fail_io(const char* kind, int unit, std::string file, std::string detail = {});
+
+// A value that cannot be read as the item's kind, quoted in the detail.
+[[noreturn]] void fail_conversion(int unit, std::string file, std::string_view value, ItemKind kind);
 
 }  // namespace serigen

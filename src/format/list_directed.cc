@@ -101,12 +101,12 @@ void store(const LineReader& source, const InItem& item, std::string_view value,
       return;
     case ItemKind::Integer:
       if (was_quoted || !parse_integer_field(value, *item.integer)) {
-        fail_io(kConversionError, source.unit, source.file, "\"" + std::string(value) + "\" is not an integer");
+        fail_conversion(source.unit, source.file, value, item.kind);
       }
       return;
     case ItemKind::Real:
       if (was_quoted || !parse_real_field(value, 0, *item.real)) {
-        fail_io(kConversionError, source.unit, source.file, "\"" + std::string(value) + "\" is not a number");
+        fail_conversion(source.unit, source.file, value, item.kind);
       }
       return;
   }

@@ -11,143 +11,27 @@ namespace serigen {
 
 namespace {
 
-// Bounds that keep a malformed pattern from asking for absurd amounts of
-// memory; every pattern of the program stays far below them.
-constexpr int kMaxNumber = 4096;
-constexpr std::size_t kMaxEntries = 10000;
-
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-bool is_field(EntryKind k) {
-  return k == EntryKind::Text || k == EntryKind::TextWidth || k == EntryKind::TextVarWidth || k == EntryKind::Integer ||
-         k == EntryKind::Real;
+// A literal as written: a doubled delimiter inside it stands for one.
+void put_literal(std::string& out, const PatternEntry& e) {
+  for (std::size_t k = 0; k < e.literal.size(); ++k) {
+    out += e.literal[k];
+    if (e.literal[k] == e.quote) ++k;
+  }
 }
 
-struct PatternParser {
-  std::string_view s;
-  std::size_t i = 0;
-
-  [[noreturn]] void bad(const char* what) const {
-    throw std::invalid_argument("pattern " + std::string(s) + ": " + what + " at column " + std::to_string(i + 1));
+std::size_t literal_width(const PatternEntry& e) {
+  std::size_t n = 0;
+  for (std::size_t k = 0; k < e.literal.size(); ++k, ++n) {
+    if (e.literal[k] == e.quote) ++k;
   }
-  bool at_end() const { return i >= s.size(); }
-  char peek() const { return at_end() ? '\0' : s[i]; }
-  void skip_blanks() {
-    while (!at_end() && s[i] == ' ') ++i;
-  }
-  int number() {
-    if (!is_digit(peek())) bad("number expected");
-    int n = 0;
-    while (is_digit(peek())) {
-      n = n * 10 + (s[i++] - '0');
-      if (n > kMaxNumber) bad("number too large");
-    }
-    return n;
-  }
-  int positive_number() {
-    int n = number();
-    if (n == 0) bad("width of 0");
-    return n;
-  }
-
-  std::string literal() {
-    char delim = s[i++];
-    std::string text;
-    for (;;) {
-      if (at_end()) bad("unterminated literal");
-      char c = s[i++];
-      if (c == delim) {
-        if (peek() != delim) return text;
-        ++i;  // a doubled delimiter stands for one
-      }
-      text += c;
-    }
-  }
-
-  // Entries up to and including the closing parenthesis of the current list.
-  void list(std::vector<PatternEntry>& out, int depth) {
-    for (;;) {
-      skip_blanks();
-      if (at_end()) bad("missing )");
-      char c = peek();
-      if (c == ')') {
-        ++i;
-        return;
-      }
-      if (c == ',') {
-        ++i;
-        continue;
-      }
-      int count = 1;
-      bool counted = is_digit(c);
-      if (counted) {
-        count = positive_number();
-        skip_blanks();
-      }
-      std::vector<PatternEntry> one;
-      switch (peek()) {
-        case '\'':
-        case '"':
-          if (counted) bad("repeat count before a literal");
-          one.push_back({EntryKind::Literal, 0, 0, literal()});
-          break;
-        case 'A':
-        case 'a':
-          ++i;
-          if (is_digit(peek())) {
-            one.push_back({EntryKind::TextWidth, positive_number(), 0, {}});
-          } else if (peek() == '{') {
-            while (!at_end() && s[i] != '}') ++i;
-            if (at_end()) bad("unterminated {");
-            ++i;
-            one.push_back({EntryKind::TextVarWidth, 0, 0, {}});
-          } else {
-            one.push_back({EntryKind::Text, 0, 0, {}});
-          }
-          break;
-        case 'I':
-        case 'i':
-          ++i;
-          one.push_back({EntryKind::Integer, positive_number(), 0, {}});
-          break;
-        case 'F':
-        case 'f': {
-          ++i;
-          int w = positive_number();
-          if (peek() != '.') bad(". expected");
-          ++i;
-          one.push_back({EntryKind::Real, w, number(), {}});
-          break;
-        }
-        case 'X':
-        case 'x':
-          ++i;
-          one.push_back({EntryKind::Skip, count, 0, {}});
-          count = 1;  // the count of nX is its width
-          break;
-        case '/':
-          ++i;
-          one.push_back({EntryKind::LineEnd, 0, 0, {}});
-          break;
-        case '(':
-          ++i;
-          if (depth > 0) bad("group inside a group");
-          list(one, depth + 1);
-          break;
-        default:
-          bad("unknown entry");
-      }
-      for (int k = 0; k < count; ++k) {
-        out.insert(out.end(), one.begin(), one.end());
-        if (out.size() > kMaxEntries) bad("too many entries");
-      }
-    }
-  }
-};
+  return n;
+}
 
 int var_width(const float* cell) {
   if (cell == nullptr || !(*cell >= 0.0f)) return 0;  // also catches NaN
-  if (*cell >= static_cast<float>(kMaxNumber)) return kMaxNumber;
+  if (*cell >= static_cast<float>(Pattern::kMaxNumber)) return Pattern::kMaxNumber;
   return static_cast<int>(*cell);
 }
 
@@ -220,15 +104,13 @@ void read_field(const LineReader& source, std::string_view line, std::size_t col
     case ItemKind::Integer:
       if (e.kind != EntryKind::Integer) wrong_item(e);
       if (!parse_integer_field(field_view(line, col, width), *item.integer)) {
-        fail_io(kConversionError, source.unit, source.file,
-                "\"" + std::string(field_view(line, col, width)) + "\" is not an integer");
+        fail_conversion(source.unit, source.file, field_view(line, col, width), item.kind);
       }
       return;
     case ItemKind::Real:
       if (e.kind != EntryKind::Real) wrong_item(e);
       if (!parse_real_field(field_view(line, col, width), e.decimals, *item.real)) {
-        fail_io(kConversionError, source.unit, source.file,
-                "\"" + std::string(field_view(line, col, width)) + "\" is not a number");
+        fail_conversion(source.unit, source.file, field_view(line, col, width), item.kind);
       }
       return;
   }
@@ -236,29 +118,18 @@ void read_field(const LineReader& source, std::string_view line, std::size_t col
 
 }  // namespace
 
-Pattern::Pattern(std::string_view text) {
-  PatternParser p{text};
-  p.skip_blanks();
-  if (p.peek() != '(') p.bad("( expected");
-  ++p.i;
-  p.list(entries, 0);
-  p.skip_blanks();
-  if (!p.at_end()) p.bad("text after the closing )");
-  for (const auto& e : entries) has_fields = has_fields || is_field(e.kind);
-}
-
 void write_formatted(std::string& out, std::string_view eol, const Pattern& pattern, std::span<const OutItem> items,
                      const float* width_cell) {
-  if (!items.empty() && !pattern.has_fields) throw std::logic_error("pattern has no field for its items");
+  if (!items.empty() && !pattern.has_fields()) throw std::logic_error("pattern has no field for its items");
   std::size_t next = 0;
   std::size_t skip = 0;  // columns passed over, written as blanks if anything follows
   for (;;) {
-    for (const PatternEntry& e : pattern.entries) {
+    for (const PatternEntry& e : pattern.entries()) {
       switch (e.kind) {
         case EntryKind::Literal:
           out.append(skip, ' ');
           skip = 0;
-          out.append(e.literal);
+          put_literal(out, e);
           break;
         case EntryKind::Skip:
           skip += static_cast<std::size_t>(e.width);
@@ -284,16 +155,16 @@ void write_formatted(std::string& out, std::string_view eol, const Pattern& patt
 }
 
 void read_formatted(LineReader& source, const Pattern& pattern, std::span<const InItem> items) {
-  if (!items.empty() && !pattern.has_fields) throw std::logic_error("pattern has no field for its items");
+  if (!items.empty() && !pattern.has_fields()) throw std::logic_error("pattern has no field for its items");
   std::string line;
   source.require_line(line);
   std::size_t col = 0;
   std::size_t next = 0;
   for (;;) {
-    for (const PatternEntry& e : pattern.entries) {
+    for (const PatternEntry& e : pattern.entries()) {
       switch (e.kind) {
         case EntryKind::Literal:
-          col += e.literal.size();
+          col += literal_width(e);
           break;
         case EntryKind::Skip:
           col += static_cast<std::size_t>(e.width);

@@ -10,6 +10,8 @@
 namespace serigen {
 namespace {
 
+constexpr Pattern kPrompt{"(/' name of shd & par files'/)"};
+
 struct ConsoleFixture : ::testing::Test {
   std::istringstream in;
   std::ostringstream out;
@@ -44,7 +46,7 @@ TEST_F(ConsoleFixture, PauseAtEndOfInputIsAnEndOfFileError) {
 TEST_F(ConsoleFixture, FormattedAndListLines) {
   say(con, {"event selection program"});
   say(con, {});
-  say_formatted(con, Pattern("(/' name of shd & par files'/)"));
+  say_formatted<kPrompt>(con);
   EXPECT_EQ(out.str(), " event selection program\n\n\n name of shd & par files\n\n");
 }
 
@@ -99,7 +101,8 @@ TEST(ConsoleOutput, AFailingWriteIsAWriteError) {
     flush_console(con);
     ADD_FAILURE() << "the writes to /dev/full succeeded";
   } catch (const IoFailure& e) {
-    EXPECT_EQ(io_failure_report(e), "serigen: write error (unit 6, file console output)");
+    EXPECT_EQ(e.kind, kWriteError);
+    EXPECT_EQ(e.unit, kUnitConsoleOut);
   }
 }
 

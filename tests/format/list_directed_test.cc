@@ -97,7 +97,8 @@ TEST(ListDirectedRead, Reals) {
 }
 
 TEST(ListDirectedRead, FailuresAreReported) {
-  for (const char* input : {"abc", "3000000000", "1.5", "'12'", "1-2"}) {
+  // 2^64 + 1 and -(2^64 - 1) would wrap round to 1 in 64-bit arithmetic.
+  for (const char* input : {"abc", "3000000000", "18446744073709551617", "-18446744073709551615", "1.5", "'12'", "1-2"}) {
     std::int32_t n = 0;
     LineReader src = text(input);
     try {

@@ -12,6 +12,8 @@
 namespace serigen {
 namespace {
 
+constexpr int kUnit = 99;
+
 std::string write(const char* pattern, std::initializer_list<OutItem> items, float cell = 0.0f) {
   std::string out;
   write_formatted(out, "|", Pattern(pattern), items, &cell);
@@ -106,6 +108,30 @@ TEST(FormattedWrite, NumbersRoundFirstThenOverflowToAsterisks) {
   }
 }
 
+// Patterns held in constexpr variables are parsed by the compiler, and the
+// typed writes and reads check their items' kinds against the fields there.
+constexpr Pattern kDate{"(A4,1X,3(A2,1X))"};
+constexpr Pattern kStep{"(I4,'0',I1,'01')"};
+constexpr Pattern kRate{"(A30,F5.2)"};
+constexpr Pattern kQuoted{"('it''s',A2)"};
+static_assert(kDate.entries().size() == 8);
+static_assert(items_fit(kStep, std::array{ItemKind::Integer, ItemKind::Integer, ItemKind::Integer}));
+static_assert(!items_fit(kStep, std::array{ItemKind::Integer, ItemKind::Text}));
+static_assert(!items_fit(kRate, std::array{ItemKind::Text, ItemKind::Integer}));
+static_assert(!items_fit(Pattern("('no field')"), std::array{ItemKind::Integer}));
+
+TEST(FormattedWrite, TypedWritesAndReads) {
+  std::string out;
+  write_checked<kDate>(out, "|", Fixed<4>("2010"), "06", "15", "00");
+  write_checked<kStep>(out, "|", std::int32_t{2010}, std::int32_t{7}, std::int32_t{15}, std::int32_t{0});
+  write_checked<kRate>(out, "|", Fixed<30>(":disaggregate"), 2.5f);
+  EXPECT_EQ(out, "2010 06 15 00|20100701|  150001|:disaggregate                  2.50|");
+  Fixed<2> two;
+  LineReader src = LineReader::of_text("it'sab", kUnitInternal, "text");
+  read_checked<kQuoted>(src, two);  // the doubled delimiter takes one column
+  EXPECT_EQ(two.view(), "ab");
+}
+
 TEST(FormattedWrite, ProgrammingErrorsAreRefused) {
   for (const char* bad :
        {"A4", "(A4", "(A0)", "(I)", "(F5)", "(Q)", "(2(2(A1)))", "('x)", "(A1)x", "(99999A1)", "(1000(1000(A1)))"}) {
@@ -178,7 +204,7 @@ TEST(FormattedRead, TextFieldsKeepTheirColumns) {
 
 TEST(FormattedRead, ItemsBeyondThePatternReadFurtherLines) {
   Fixed<4> a, b, c;
-  LineReader src = LineReader::of_text("one\r\ntwo\nthree\nfour\n", kUnitScratch, "names");
+  LineReader src = LineReader::of_text("one\r\ntwo\nthree\nfour\n", kUnit, "names");
   read_formatted(src, Pattern("(A4)"), {a, b});
   read_formatted(src, Pattern("(A4)"), {c});  // the next read starts on the next line
   EXPECT_EQ(a.view(), "one ");
@@ -208,12 +234,14 @@ TEST(FormattedRead, ConversionErrorsAndEndOfInputAreReported) {
     }
   }
   Fixed<4> a, b;
-  LineReader src = LineReader::of_text("only\n", kUnitScratch, "temp5.fls");
+  LineReader src = LineReader::of_text("only\n", kUnit, "temp5.fls");
   try {
     read_formatted(src, Pattern("(A4)"), {a, b});
     ADD_FAILURE() << "read past the end";
   } catch (const IoFailure& e) {
-    EXPECT_EQ(io_failure_report(e), "serigen: end-of-file during read (unit 99, file temp5.fls)");
+    EXPECT_EQ(e.kind, kEndOfFile);
+    EXPECT_EQ(e.unit, kUnit);
+    EXPECT_EQ(e.file, "temp5.fls");
   }
 }
 

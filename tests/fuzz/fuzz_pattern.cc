@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::int32_t> integers;
   std::vector<float> reals;
   std::vector<EntryKind> kinds;
-  for (const PatternEntry& e : pattern.entries) {
+  for (const PatternEntry& e : pattern.entries()) {
     if (kinds.size() == 64) break;
     switch (e.kind) {
       case EntryKind::Integer:
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   write_formatted(out, "\r\n", pattern, out_items, &cell);
   if (out.size() < 2 || out.compare(out.size() - 2, 2, "\r\n") != 0) __builtin_trap();
 
-  LineReader source = LineReader::of_text(lines, kUnitScratch, "fuzz");
+  LineReader source = LineReader::of_text(lines, 99, "fuzz");
   try {
     read_formatted(source, pattern, in_items);
   } catch (const IoFailure&) {

@@ -8,7 +8,7 @@
 
 #include "format/io_error.h"
 #include "format/list_directed.h"
-#include "utilities/driver.h"
+#include "serigen/driver.h"
 
 using namespace serigen;
 namespace fs = std::filesystem;

@@ -18,8 +18,14 @@ answers=/dev/null
 out="$case_dir/stdout"
 grep -qx stdout-to-dev-full <<<"$flags" && out=/dev/full
 set +e
-(cd "$work" && "$binary" "${args[@]}" < "$answers" > "$out" 2> "$case_dir/stderr")
-echo $? > "$case_dir/status"
+if grep -qx stderr-to-stdout <<<"$flags"; then
+  (cd "$work" && "$binary" "${args[@]}" < "$answers" > "$out" 2>&1)
+  echo $? > "$case_dir/status"
+  : > "$case_dir/stderr"
+else
+  (cd "$work" && "$binary" "${args[@]}" < "$answers" > "$out" 2> "$case_dir/stderr")
+  echo $? > "$case_dir/status"
+fi
 set -e
 rm -rf "$case_dir/expected"
 mkdir "$case_dir/expected"

@@ -88,7 +88,7 @@ BinaryRun run_binary(const fs::path& work, const std::string& answers, const Run
   for (const std::string& a : options.args) command += " " + quoted(a);
   command += " < " + quoted((io / "answers").string());
   command += " > " + (options.stdout_to_dev_full ? std::string("/dev/full") : quoted((io / "out").string()));
-  command += " 2> " + quoted((io / "err").string());
+  command += options.stderr_to_stdout ? std::string(" 2>&1") : " 2> " + quoted((io / "err").string());
   int rc = std::system(command.c_str());
   BinaryRun run;
   run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;

@@ -19,6 +19,7 @@ struct RunOptions {
   std::vector<std::string> args;
   bool event_dir = true;  // create an empty `event` directory first
   bool stdout_to_dev_full = false;
+  bool stderr_to_stdout = false;  // 2>&1: both streams in one file, as on a terminal
   std::filesystem::path given;  // a tree copied into the directory first
 };
 

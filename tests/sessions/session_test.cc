@@ -1,7 +1,8 @@
 // Whole runs of the serigen binary, one folder per case under cases/:
 //   answers          the console input (absent: no input at all)
 //   args             command-line arguments, one per line (optional)
-//   setup            flags, one per line: no-event-dir, stdout-to-dev-full
+//   setup            flags, one per line: no-event-dir, stdout-to-dev-full,
+//                    stderr-to-stdout (stdout then holds both streams)
 //   given/           files the working directory holds before the run
 //   stdout, stderr   the console output expected, byte for byte
 //   status           the exit status expected
@@ -47,6 +48,7 @@ TEST_P(Session, MatchesByteForByte) {
   for (const std::string& flag : lines_of(c / "setup")) {
     if (flag == "no-event-dir") options.event_dir = false;
     if (flag == "stdout-to-dev-full") options.stdout_to_dev_full = true;
+    if (flag == "stderr-to-stdout") options.stderr_to_stdout = true;
   }
   options.given = c / "given";
   fs::path work = fresh_directory(GetParam());

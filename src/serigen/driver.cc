@@ -1,0 +1,121 @@
+#include "serigen/driver.h"
+
+#include <array>
+#include <exception>
+#include <new>
+#include <ostream>
+#include <stdexcept>
+#include <string_view>
+
+#include "format/file_unit.h"
+#include "serigen/answers.h"
+#include "serigen/calendar.h"
+#include "serigen/chain_list.h"
+#include "serigen/event_writer.h"
+#include "serigen/name_table.h"
+#include "serigen/questionnaire.h"
+#include "serigen/stop.h"
+
+namespace serigen {
+
+namespace {
+
+constexpr std::string_view kSeeInfo = "Please see file evt_info.txt for information re: this run";
+// Banner lines are 56 characters: a row of asterisks, or text between two.
+constexpr std::string_view kEdge = "********************************************************";
+constexpr std::string_view kBlank = "*                                                      *";
+constexpr std::string_view kVersion = "*                Version 10_2_15                       *";
+
+constexpr std::array<std::string_view, 9> kStartBanner = {
+    kEdge,   kBlank, "*                 VALDORAN (R)                         *",
+    kBlank,  "*                Program tollex                        *",
+    kVersion, kBlank, kBlank,
+    kEdge,
+};
+constexpr std::array<std::string_view, 4> kClosingLines = {
+    "A file called events\\events_to_follow.txt",
+    "has been written",
+    "This list can be used in the first event file",
+    "of a connected set of events",
+};
+constexpr std::array<std::string_view, 10> kClosingBanner = {
+    kEdge,  kBlank, "*                  VALDORAN (R)                        *",
+    kBlank, "*           Program tollex    Jan. 17 2020             *",
+    kBlank, kVersion, kBlank, kBlank, kEdge,
+};
+
+template <std::size_t N>
+void say_lines(Console& con, const std::array<std::string_view, N>& lines) {
+  for (std::string_view line : lines) say(con, {line});
+}
+
+void run(Console& con) {
+  say_lines(con, kStartBanner);
+  say(con, {});
+  say(con, {kSeeInfo});
+  FileUnit run_info(kUnitRunInfo, "evt_info.txt");
+  run_info.open();  // never written; kept open for the whole run
+
+  Answers answers;
+  answers.series = ask_series_questions(con);
+  const SeriesStart start = split_start(answers.series.start);
+  FileUnit chain(kUnitChainList, kChainListPath);
+  open_chain_list(con, chain);
+
+  const std::int32_t months = answers.series.months_per_event;
+  Event event = start.first;
+  // The counter is wider than the event count, so it cannot overflow.
+  for (std::int64_t number = 1; number <= answers.series.event_count; ++number) {
+    const bool first = number == 1;
+    if (!first) event = next_event(event, months, start);
+    event.hours = event_length(con, months, event);
+    date_record(event, first);
+    if (first) answers.model = ask_model_questions(con);
+    const EventFiles files = build_name_table(answers.model.basin, answers.series.designation, event.name);
+    if (first) overwrite_warning(con);
+    write_event(con, answers, event, files);
+    confirm_event(con, files.event, chain);
+  }
+  chain.close();
+
+  say_lines(con, kClosingLines);
+  say(con, {});
+  say_lines(con, kClosingBanner);
+  say(con, {});
+  say(con, {kSeeInfo});
+}
+
+// What was said on the console comes before the message on the error
+// stream, also when both go to one place.
+int end_with(Console& con, std::string_view message, int status) {
+  try {
+    flush_console(con);
+  } catch (const IoFailure& f) {
+    con.err << io_failure_report(f) << '\n' << std::flush;
+    return kExitIoError;
+  }
+  con.err << message << '\n' << std::flush;
+  return status;
+}
+
+}  // namespace
+
+int run_serigen(Console& con) {
+  try {
+    run(con);
+    return end_with(con, "Normal ending", kExitNormal);
+  } catch (const ProgramStop& stop) {
+    return end_with(con, stop.message, stop.status);
+  } catch (const IoFailure& f) {
+    con.out.flush();
+    con.err << io_failure_report(f) << '\n' << std::flush;
+    return kExitIoError;
+  } catch (const std::bad_alloc&) {
+    return end_with(con, "**Allocation failed for area12 in eventsa l86**", kExitFailureStop);
+  } catch (const std::exception& e) {
+    // A fault of the program itself; every known failure is reported above.
+    return end_with(con, std::string("serigen: internal error: ") + e.what(), kExitFailureStop);
+  }
+}
+
+}  // namespace serigen

@@ -1,0 +1,13 @@
+#include "serigen/stop.h"
+
+namespace serigen {
+
+void stop_with_message(std::string message, int status) { throw ProgramStop{std::move(message), status}; }
+
+std::string io_failure_report(const IoFailure& f) {
+  std::string r = "serigen: " + f.kind + " (unit " + std::to_string(f.unit) + ", file " + f.file + ")";
+  if (!f.detail.empty()) r += ": " + f.detail;
+  return r;
+}
+
+}  // namespace serigen

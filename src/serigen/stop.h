@@ -1,0 +1,31 @@
+// How a run ends: its exit statuses, the program's stop with a message, and
+// the one-line report of an input/output failure. Stops unwind to the
+// driver, which writes the message and returns the status.
+#pragma once
+
+#include <string>
+
+#include "format/io_error.h"
+
+namespace serigen {
+
+inline constexpr int kExitNormal = 0;
+inline constexpr int kExitFailureStop = 1;
+inline constexpr int kExitIoError = 2;
+
+// File units of the program, as named in reports.
+inline constexpr int kUnitChainList = 90;
+inline constexpr int kUnitRunInfo = 98;
+inline constexpr int kUnitScratch = 99;  // scratch files and event files, one at a time
+
+struct ProgramStop {
+  std::string message;  // written to the error stream unchanged
+  int status;
+};
+
+[[noreturn]] void stop_with_message(std::string message, int status = kExitFailureStop);
+
+// "serigen: <kind> (unit <n>, file <name>)[: <detail>]", without line end.
+std::string io_failure_report(const IoFailure& f);
+
+}  // namespace serigen
