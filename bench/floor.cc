@@ -5,6 +5,9 @@
 //   serigen_floor <reference-dir> < answers
 // The reference directory holds a finished serigen run on the same answers
 // and its console output in the file `stdout`.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -22,21 +25,31 @@ std::string read_file(const std::string& path) {
   return s.str();
 }
 
-// Opens a file as serigen does ("unknown" status: an existing file is opened
-// in place and replaced when written) and writes it whole. On ext4 this is
-// cheaper than a plain open with truncation, so the floor does the same.
-void write_file(const char* path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path, "r+b");
-  f = f != nullptr ? std::freopen(path, "w+b", f) : std::fopen(path, "w+b");
-  if (f == nullptr) {
-    std::perror(path);
-    std::exit(2);
-  }
-  std::setvbuf(f, nullptr, _IONBF, 0);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size() || std::fclose(f) != 0) {
-    std::perror(path);
-    std::exit(2);
-  }
+[[noreturn]] void fail(const std::string& path) {
+  std::perror(path.c_str());
+  std::exit(2);
+}
+
+void write_all(int fd, const std::string& bytes, const std::string& path) {
+  if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) fail(path);
+}
+
+// The same guarantee as serigen's for files the model reads: the bytes go to
+// a temporary file beside the file, which is closed and renamed over it.
+void replace_file(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".serigen-tmp";
+  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) fail(temporary);
+  write_all(fd, bytes, temporary);
+  if (::close(fd) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) fail(path);
+}
+
+// Scratch files: one open, one write, a cut to the new length.
+void rewrite_file(const char* path, const std::string& bytes) {
+  int fd = ::open(path, O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) fail(path);
+  write_all(fd, bytes, path);
+  if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0 || ::close(fd) != 0) fail(path);
 }
 
 std::vector<std::size_t> offsets_of(const std::string& text, const std::string& what) {
@@ -102,21 +115,21 @@ int main(int argc, char** argv) {
 
   std::FILE* info = std::fopen("evt_info.txt", "ab");
   std::fwrite(console.data(), 1, first_created, stdout);
-  std::FILE* chain = std::fopen("event/events_to_follow.txt", "wb");
+  int chain = -1;  // the list is replaced by its first line, then appended to
 
   std::string temp1 = temp1_ref, temp3 = temp3_ref, event = event_ref, line;
   for (std::size_t k = 0; k < paths.size(); ++k) {
     const std::string name = name_of(paths[k]);
     const int year = std::stoi(name.substr(0, 4));
     const int month = std::stoi(name.substr(4, 2));
-    if (k > 0) write_file("temp5.fls", name + "\r\n" + temp5_tail);
+    if (k > 0) rewrite_file("temp5.fls", name + "\r\n" + temp5_tail);
     std::memcpy(&temp1[0], name.data(), 4);
     std::memcpy(&temp1[5], name.data() + 4, 2);
     std::memcpy(&temp1[8], name.data() + 6, 2);
-    write_file("temp1.fls", temp1);
-    if (k == 0) write_file("temp2.fls", name + "\r\n");
+    rewrite_file("temp1.fls", temp1);
+    if (k == 0) rewrite_file("temp2.fls", name + "\r\n");
     patch(temp3, temp3_names, name.data(), 8);
-    write_file("temp3.fls", temp3);
+    rewrite_file("temp3.fls", temp3);
     patch(event, event_names, name.data(), 8);
     std::memcpy(&event[year_at], name.data(), 4);
     std::memcpy(&event[month_at], name.data() + 4, 2);
@@ -125,8 +138,7 @@ int main(int argc, char** argv) {
     std::snprintf(h, sizeof h, "%5d", hours(year, month, months));
     std::memcpy(&event[rain_at], h, 5);
     std::memcpy(&event[flow_at], h, 5);
-    std::string path = "event/" + paths[k].substr(6);
-    write_file(path.c_str(), event);
+    replace_file("event/" + paths[k].substr(6), event);
     line = " " + paths[k];
     line.resize(61, ' ');
     line += "... created\n";
@@ -134,10 +146,15 @@ int main(int argc, char** argv) {
     line = " " + paths[k];
     line.resize(73, ' ');
     line += "\r\n";
-    std::fwrite(line.data(), 1, line.size(), chain);
-    std::fflush(chain);
+    if (chain < 0) {
+      replace_file("event/events_to_follow.txt", line);
+      chain = ::open("event/events_to_follow.txt", O_WRONLY | O_APPEND | O_CLOEXEC);
+      if (chain < 0) fail("events_to_follow.txt");
+    } else {
+      write_all(chain, line, "events_to_follow.txt");
+    }
   }
-  std::fclose(chain);
+  ::close(chain);
   std::fwrite(console.data() + after_created, 1, console.size() - after_created, stdout);
   std::fflush(stdout);
   std::fputs("Normal ending\n", stderr);

@@ -17,16 +17,18 @@ answers() {  # events months
 
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
-whole_run() {  # label events months
-  local label=$1 dir="$work/$1"
+whole_run() {  # label events months fresh|rerun
+  local label=$1 dir="$work/$1" mode=$4
   mkdir -p "$dir"
   answers "$2" "$3" > "$dir/answers"
   # The reference run that the floor copies from, checked below.
   mkdir -p "$dir/ref/event"
   "$bin/bench/bench_time" "$dir/ref" "$dir/answers" "$dir/ref/stdout" "$bin/serigen" > /dev/null
   local s_times=() f_times=() s_rss=0
+  rm -rf "$dir/s" "$dir/f" && mkdir -p "$dir/s/event" "$dir/f/event"
   for ((i = 0; i < reps; i++)); do
-    rm -rf "$dir/s" "$dir/f" && mkdir -p "$dir/s/event" "$dir/f/event"
+    # A re-run replaces the series that the previous repetition left.
+    [ "$mode" = rerun ] || { rm -rf "$dir/s" "$dir/f" && mkdir -p "$dir/s/event" "$dir/f/event"; }
     read -r t rss < <("$bin/bench/bench_time" "$dir/s" "$dir/answers" "$dir/s.out" "$bin/serigen")
     s_times+=("$t")
     s_rss=$rss
@@ -40,11 +42,13 @@ whole_run() {  # label events months
   s=$(printf '%s\n' "${s_times[@]}" | median)
   f=$(printf '%s\n' "${f_times[@]}" | median)
   awk -v l="$label" -v s="$s" -v f="$f" -v r="$s_rss" \
-    'BEGIN {printf "%-22s serigen %8.2f ms  floor %8.2f ms  ratio %.2f  serigen peak memory %.1f MB\n", l, s*1000, f*1000, s/f, r/1024}'
+    'BEGIN {printf "%-24s serigen %8.2f ms  floor %8.2f ms  ratio %.2f  serigen peak memory %.1f MB\n", l, s*1000, f*1000, s/f, r/1024}'
 }
 
 echo "== whole runs, median of $reps ($(nproc) cores, $(uname -m))"
-whole_run "1200 monthly events" 1200 1
-whole_run "200 yearly events" 200 12
+whole_run "1200 monthly, fresh" 1200 1 fresh
+whole_run "1200 monthly, re-run" 1200 1 rerun
+whole_run "200 yearly, fresh" 200 12 fresh
+whole_run "200 yearly, re-run" 200 12 rerun
 echo "== formatting"
 "$bin/bench/bench_format" --benchmark_min_time=0.2

@@ -61,8 +61,9 @@ struct SessionResult {
   std::vector<std::string> commands;  // lines the pause handed to the runner
 };
 
-// Runs a whole session in the current directory on the given answers.
-inline SessionResult run_session(const std::string& answers) {
+// Runs a whole session in the current directory on the given answers, as
+// from a terminal when `interactive`.
+inline SessionResult run_session(const std::string& answers, bool interactive = false) {
   std::istringstream in(answers);
   std::ostringstream out;
   std::ostringstream err;
@@ -72,6 +73,7 @@ inline SessionResult run_session(const std::string& answers) {
                 out << "ran " << command << '\n';
                 return 0;
               }};
+  con.interactive = interactive;
   r.status = run_serigen(con);
   r.out = out.str();
   r.err = err.str();

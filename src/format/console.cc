@@ -29,12 +29,12 @@ void say(Console& con, std::initializer_list<OutItem> items) {
 
 void ask_list(Console& con, std::initializer_list<InItem> items) {
   flush_console(con);
-  LineReader source = LineReader::console(con.in);
+  LineReader source = LineReader::console(con.in, &con.lines_read);
   read_list(source, items);
 }
 
 void pause(Console& con, std::string_view message) {
-  LineReader source = LineReader::console(con.in);
+  LineReader source = LineReader::console(con.in, &con.lines_read);
   std::string answer;
   for (;;) {
     con.line.assign(message);
@@ -42,7 +42,11 @@ void pause(Console& con, std::string_view message) {
     put_console_line(con);
     flush_console(con);
     source.require_line(answer);
-    if (len_trim(answer) == 0) return;  // Enter (or only blanks) continues
+    if (answer.empty()) return;
+    if (!con.interactive) {
+      if (len_trim(answer) == 0) return;
+      throw RefusedAnswer{std::string(message), con.lines_read, "an empty line continues here", answer};
+    }
     con.run_command(answer);
     flush_console(con);
   }

@@ -26,7 +26,18 @@ struct Console {
   std::ostream& out;
   std::ostream& err;
   std::function<int(const std::string&)> run_command;
-  std::string line;  // the record being built, reused
+  bool interactive = false;    // input comes from a person at a terminal
+  std::size_t lines_read = 0;  // answer lines taken so far
+  std::string line;            // the record being built, reused
+};
+
+// An answer the program does not take when the answers come from a file or
+// a pipe: the run stops at it rather than go on out of step.
+struct RefusedAnswer {
+  std::string question;  // the question's main prompt line
+  std::size_t line;      // the answer's line number
+  std::string accepted;  // what is accepted there
+  std::string answer;    // the answer as read
 };
 
 // Hands everything written so far to the terminal.
@@ -49,12 +60,14 @@ void ask_list(Console& con, std::initializer_list<InItem> items);
 template <const Pattern& P, class... Items>
 void ask_formatted(Console& con, Items&... items) {
   flush_console(con);
-  LineReader source = LineReader::console(con.in);
+  LineReader source = LineReader::console(con.in, &con.lines_read);
   read_checked<P>(source, items...);
 }
 
-// Shows the message and waits for an empty line; a line that is not empty is
-// run as a command, then the message is shown again.
+// Shows the message and waits for an empty line. At a terminal, any other
+// line is run as a command and the message is shown again. From a file or a
+// pipe, a line of blanks also continues and any other line is refused: a
+// command is never run from answers.
 void pause(Console& con, std::string_view message);
 
 }  // namespace serigen

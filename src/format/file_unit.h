@@ -1,10 +1,15 @@
 // A unit connected to a text file: records are buffered, end in CR LF and go
 // to the system when flushed or closed. The file is opened with status
-// "unknown": a missing file is created, an existing one keeps its content
-// until the first record replaces it from its start.
+// "unknown": an existing file keeps its content until the first records
+// replace it, and they replace it whole and at once. They are written to a
+// temporary file beside it (<name>.serigen-tmp), which is closed with every
+// error checked and then renamed over the file, so that a failed write, an
+// interrupt or a crash leaves either the old file or the new one. Later
+// records are appended. A path that is not a regular file (a device) is
+// written in place, and so is a file whose directory cannot take the
+// temporary file.
 #pragma once
 
-#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -21,16 +26,26 @@ inline constexpr std::string_view kFileRecordEnd = "\r\n";
 // everything it writes, directories are separated by '\'.
 std::string native_path(std::string_view path);
 
+// The ending of temporary files, which a later run may remove.
+inline constexpr std::string_view kTemporaryEnding = ".serigen-tmp";
+
+// Missing files: created empty at the open (a list that should exist even
+// when nothing is written to it), or made only by the first records.
+enum class WhenMissing { CreateEmpty, CreateWithRecords };
+
 class FileUnit {
  public:
   FileUnit(int unit, std::string_view name) : unit_(unit), name_(name) {}
   FileUnit(const FileUnit&) = delete;
   FileUnit& operator=(const FileUnit&) = delete;
-  ~FileUnit();  // closes without a check: only reached when a run is cut short
+  // Only reached with the unit open when a run is cut short: closes without
+  // a check and removes an unfinished temporary file.
+  ~FileUnit();
 
-  // Returns 0, or the system's non-zero error code when the file cannot be
-  // opened for writing.
-  int open();
+  // Returns 0, or the system's error code when the file cannot be written:
+  // a file the user may not write, a directory at the path, a missing
+  // directory. Nothing at the path changes.
+  int open(WhenMissing missing = WhenMissing::CreateEmpty);
   const std::string& name() const { return name_; }
 
   // A formatted record, its items checked against the pattern when the
@@ -48,14 +63,39 @@ class FileUnit {
   // Flushes and closes, keeping the file; a failure is a write error.
   void close();
 
+  // An exclusive lock on the open file for the rest of the process; false
+  // when another process holds it.
+  bool try_lock();
+  // The file was rewritten in place because its directory could not take a
+  // temporary file.
+  bool rewritten_in_place() const { return in_place_; }
+
  private:
-  [[noreturn]] void write_failed();
+  [[noreturn]] void write_failed(int code);
+  void replace_whole();
+  int create_temporary();
+  void drop_temporary();
 
   int unit_;
   std::string name_;
-  std::FILE* file_ = nullptr;
-  bool replace_on_write_ = false;  // an existing file, not yet written
-  std::string pending_;            // records not yet handed to the system
+  bool open_ = false;
+  std::string target_;     // the native path of the file, links resolved
+  int fd_ = -1;            // the old file until it is replaced, then the file
+  bool regular_ = true;    // a regular file (or none yet), replaced by renaming
+  bool replaced_ = false;  // the first records have gone out
+  bool in_place_ = false;
+  std::string temporary_;  // native path of the temporary file, while it exists
+  int temporary_fd_ = -1;
+  long old_owner_ = -1;
+  long old_group_ = -1;
+  unsigned old_mode_ = 0;
+  bool had_old_ = false;
+  std::string pending_;  // records not yet handed to the system
 };
+
+// Replaces the file `name` by `records` with one open, one write and a cut
+// to the new length, never through a link. Failures end the run with an
+// input/output error ("open error" or "write error").
+void rewrite_in_place(int unit, std::string_view name, std::string_view records);
 
 }  // namespace serigen

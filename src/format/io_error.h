@@ -30,6 +30,10 @@ struct IoFailure {
 
 [[noreturn]] void fail_io(const char* kind, int unit, std::string file, std::string detail = {});
 
+// At most the first 40 characters of a text, control characters shown as
+// \xNN, for quoting an answer in a report.
+std::string excerpt(std::string_view text);
+
 // A value that cannot be read as the item's kind, quoted in the detail.
 [[noreturn]] void fail_conversion(int unit, std::string file, std::string_view value, ItemKind kind);
 

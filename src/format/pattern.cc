@@ -15,6 +15,10 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // A literal as written: a doubled delimiter inside it stands for one.
 void put_literal(std::string& out, const PatternEntry& e) {
+  if (e.literal.find(e.quote) == std::string_view::npos) {
+    out.append(e.literal);
+    return;
+  }
   for (std::size_t k = 0; k < e.literal.size(); ++k) {
     out += e.literal[k];
     if (e.literal[k] == e.quote) ++k;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <exception>
+#include <filesystem>
 #include <new>
 #include <ostream>
 #include <stdexcept>
@@ -44,6 +45,17 @@ constexpr std::array<std::string_view, 10> kClosingBanner = {
     kBlank, kVersion, kBlank, kBlank, kEdge,
 };
 
+// Temporary files that an interrupted or killed run left beside event files.
+void remove_unfinished_files() {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(native_path("event"), ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() > kTemporaryEnding.size() && name.ends_with(kTemporaryEnding)) {
+      std::filesystem::remove(entry.path(), ec);
+    }
+  }
+}
+
 template <std::size_t N>
 void say_lines(Console& con, const std::array<std::string_view, N>& lines) {
   for (std::string_view line : lines) say(con, {line});
@@ -53,8 +65,15 @@ void run(Console& con) {
   say_lines(con, kStartBanner);
   say(con, {});
   say(con, {kSeeInfo});
+  // Never written; kept open and locked for the whole run, so that a second
+  // run in the same directory cannot mix its files with this one's.
   FileUnit run_info(kUnitRunInfo, "evt_info.txt");
-  run_info.open();  // never written; kept open for the whole run
+  if (run_info.open() == 0 && !run_info.try_lock()) {
+    stop_with_message(
+        "serigen: another serigen run is working in this directory (evt_info.txt is locked); "
+        "wait for it to end, or run in another directory");
+  }
+  remove_unfinished_files();
 
   Answers answers;
   answers.series = ask_series_questions(con);
@@ -64,6 +83,7 @@ void run(Console& con) {
 
   const std::int32_t months = answers.series.months_per_event;
   Event event = start.first;
+  bool warned_in_place = false;
   // The counter is wider than the event count, so it cannot overflow.
   for (std::int64_t number = 1; number <= answers.series.event_count; ++number) {
     const bool first = number == 1;
@@ -73,7 +93,13 @@ void run(Console& con) {
     if (first) answers.model = ask_model_questions(con);
     const EventFiles files = build_name_table(answers.model.basin, answers.series.designation, event.name);
     if (first) overwrite_warning(con);
-    write_event(con, answers, event, files);
+    if (write_event(con, answers, event, files) && !warned_in_place) {
+      warned_in_place = true;
+      flush_console(con);
+      con.err << "serigen: warning: the directory of " << files.event.trimmed()
+              << " cannot take a temporary file; event files are rewritten in place\n";
+      con.err.flush();
+    }
     confirm_event(con, files.event, chain);
   }
   chain.close();
@@ -106,6 +132,8 @@ int run_serigen(Console& con) {
     return end_with(con, "Normal ending", kExitNormal);
   } catch (const ProgramStop& stop) {
     return end_with(con, stop.message, stop.status);
+  } catch (const RefusedAnswer& r) {
+    return end_with(con, refused_answer_report(r), kExitFailureStop);
   } catch (const IoFailure& f) {
     con.out.flush();
     con.err << io_failure_report(f) << '\n' << std::flush;

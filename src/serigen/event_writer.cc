@@ -211,9 +211,9 @@ void format_event(std::string& out, const Answers& answers, const Event& event, 
   t.line<kEnd>();
 }
 
-void write_event(Console& con, const Answers& answers, const Event& event, const EventFiles& files) {
+bool write_event(Console& con, const Answers& answers, const Event& event, const EventFiles& files) {
   FileUnit unit(kUnitScratch, files.event.trimmed());
-  if (int status = unit.open(); status != 0) {
+  if (int status = unit.open(WhenMissing::CreateWithRecords); status != 0) {
     // The report shows the path in the 256 columns the file name table holds.
     say(con, {"problem opening", Fixed<256>(files.event.view()), "in write_event @ line 15"});
     say(con, {"ios=", static_cast<std::int32_t>(status), " possible problem: lile is locked"});
@@ -223,6 +223,7 @@ void write_event(Console& con, const Answers& answers, const Event& event, const
   format_event(text, answers, event, files);
   unit.put_records(text);
   unit.close();
+  return unit.rewritten_in_place();
 }
 
 }  // namespace serigen

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "serigen/stop.h"
+#include "format/os.h"
 #include "serigen/driver.h"
 
 #ifndef SERIGEN_VERSION
@@ -45,6 +46,7 @@ constexpr const char* kHelp =
 }  // namespace
 
 int main(int argc, char** argv) {
+  serigen::os::open_standard_descriptors();
   if (argc > 1) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
       std::cout << kHelp << std::flush;
@@ -60,5 +62,6 @@ int main(int argc, char** argv) {
   }
   std::ios::sync_with_stdio(false);
   serigen::Console con(std::cin, std::cout, std::cerr);
+  con.interactive = serigen::os::is_terminal(0);
   return serigen::run_serigen(con);
 }

@@ -7,8 +7,8 @@
 namespace serigen {
 
 // Replaces the scratch file `name` with `records` (complete lines, each
-// ended by CR LF). A file that cannot be opened or written ends the run with
-// an input/output error report.
+// ended by CR LF), in place and never through a link. A file that cannot be
+// opened or written ends the run with an input/output error report.
 void write_scratch(std::string_view name, std::string_view records);
 
 }  // namespace serigen

@@ -10,4 +10,9 @@ std::string io_failure_report(const IoFailure& f) {
   return r;
 }
 
+std::string refused_answer_report(const RefusedAnswer& r) {
+  return "serigen: refused answer to \"" + r.question + "\" (line " + std::to_string(r.line) +
+         " of the answers): " + r.accepted + ", not \"" + excerpt(r.answer) + "\"";
+}
+
 }  // namespace serigen

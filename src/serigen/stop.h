@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "format/console.h"
 #include "format/io_error.h"
 
 namespace serigen {
@@ -27,5 +28,9 @@ struct ProgramStop {
 
 // "serigen: <kind> (unit <n>, file <name>)[: <detail>]", without line end.
 std::string io_failure_report(const IoFailure& f);
+
+// "serigen: refused answer to "<question>" (line <n> of the answers):
+// <what is accepted>, not "<answer>"", without line end.
+std::string refused_answer_report(const RefusedAnswer& r);
 
 }  // namespace serigen

@@ -31,11 +31,42 @@ TEST_F(ConsoleFixture, PauseContinuesOnEnter) {
   EXPECT_TRUE(commands.empty());
 }
 
-TEST_F(ConsoleFixture, PauseRunsALineAsACommandThenAsksAgain) {
-  in.str("dir event\n   \n");
+TEST_F(ConsoleFixture, AtATerminalThePauseRunsAnyOtherLineThenAsksAgain) {
+  con.interactive = true;
+  in.str("dir event\n   \n\nnext\n");
   pause(con, "Hit enter to continue");
-  EXPECT_EQ(commands, std::vector<std::string>{"dir event"});
-  EXPECT_EQ(out.str(), "Hit enter to continue\noutput of dir event\nHit enter to continue\n");
+  EXPECT_EQ(commands, (std::vector<std::string>{"dir event", "   "}));  // blanks too, as typed
+  EXPECT_EQ(out.str(),
+            "Hit enter to continue\noutput of dir event\nHit enter to continue\noutput of    \n"
+            "Hit enter to continue\n");
+}
+
+TEST_F(ConsoleFixture, FromAFileThePauseRunsNothing) {
+  in.str("   \n\tdir\n");
+  pause(con, "Hit enter to continue");  // a line of blanks continues
+  try {
+    pause(con, "Hit enter to continue");
+    ADD_FAILURE() << "a line that is not blank was taken";
+  } catch (const RefusedAnswer& r) {
+    EXPECT_EQ(r.question, "Hit enter to continue");
+    EXPECT_EQ(r.line, 2u);
+    EXPECT_EQ(r.answer, "\tdir");
+  }
+  EXPECT_TRUE(commands.empty());
+}
+
+TEST_F(ConsoleFixture, AnAnswerLineIsBounded) {
+  in.str(std::string(kMaxLineLength, 'x') + "\n" + std::string(kMaxLineLength + 1, 'x') + "\r\n");
+  Fixed<8> answer;
+  ask_list(con, {answer});
+  EXPECT_EQ(answer.view(), "xxxxxxxx");
+  try {
+    ask_list(con, {answer});
+    ADD_FAILURE() << "a line longer than the bound was taken";
+  } catch (const IoFailure& e) {
+    EXPECT_EQ(e.kind, kConversionError);
+    EXPECT_EQ(e.detail, "a line longer than 4096 characters");
+  }
 }
 
 TEST_F(ConsoleFixture, PauseAtEndOfInputIsAnEndOfFileError) {

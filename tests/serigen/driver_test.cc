@@ -37,7 +37,7 @@ const std::string kClosing =
 TEST(Driver, ThreeEventsWithACommandAtThePause) {
   ScratchDir dir;
   spit("evt_info.txt", "kept\r\n");
-  auto r = run_session(kSeries + kFirstEvent + "dir event\n\n\n");
+  auto r = run_session(kSeries + kFirstEvent + "dir event\n\n\n", true);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.err, "Normal ending\n");
   EXPECT_EQ(r.commands, std::vector<std::string>{"dir event"});
@@ -118,6 +118,7 @@ TEST(Driver, NothingEscapesTheRun) {
     std::istringstream in(kSeries + kFirstEvent + "dir\n");
     std::ostringstream out, err;
     Console con(in, out, err, c.runner);
+    con.interactive = true;
     EXPECT_EQ(run_serigen(con), 1);
     EXPECT_EQ(err.str(), c.report);
     EXPECT_FALSE(fs::exists("event/20100615.evt"));

@@ -17,14 +17,25 @@ answers=/dev/null
 [ -f "$case_dir/answers" ] && answers="$case_dir/answers"
 out="$case_dir/stdout"
 grep -qx stdout-to-dev-full <<<"$flags" && out=/dev/full
+grep -qx stdout-closed <<<"$flags" && out=/dev/null  # replaced by >&- below
+grep -qx file-size-limit <<<"$flags" && out=/dev/null
+limit=""
+grep -qx file-size-limit <<<"$flags" && limit="ulimit -f 2 && trap '' XFSZ &&"
+lock=()
+grep -qx evt-info-locked <<<"$flags" && lock=(flock "$work/evt_info.txt")
 set +e
 if grep -qx stderr-to-stdout <<<"$flags"; then
   (cd "$work" && "$binary" "${args[@]}" < "$answers" > "$out" 2>&1)
   echo $? > "$case_dir/status"
   : > "$case_dir/stderr"
-else
-  (cd "$work" && "$binary" "${args[@]}" < "$answers" > "$out" 2> "$case_dir/stderr")
+elif grep -qx stdout-closed <<<"$flags"; then
+  (cd "$work" && "$binary" "${args[@]}" < "$answers" >&- 2> "$case_dir/stderr")
   echo $? > "$case_dir/status"
+  rm -f "$case_dir/stdout"
+else
+  (cd "$work" && "${lock[@]}" sh -c "$limit \"\$0\" \"\$@\"" "$binary" "${args[@]}" < "$answers" > "$out" 2> "$case_dir/stderr")
+  echo $? > "$case_dir/status"
+  [ "$out" = /dev/null ] && rm -f "$case_dir/stdout"
 fi
 set -e
 rm -rf "$case_dir/expected"

@@ -1,5 +1,7 @@
 #include "sessions/session_support.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,12 +86,26 @@ BinaryRun run_binary(const fs::path& work, const std::string& answers, const Run
     std::ofstream in(io / "answers", std::ios::binary);
     in << answers;
   }
-  std::string command = "cd " + quoted(work.string()) + " && " + quoted(SERIGEN_BINARY);
+  std::string command = "cd " + quoted(work.string()) + " && ";
+  if (options.file_size_limit) command += "ulimit -f 2 && trap '' XFSZ && ";
+  command += quoted(SERIGEN_BINARY);
   for (const std::string& a : options.args) command += " " + quoted(a);
   command += " < " + quoted((io / "answers").string());
-  command += " > " + (options.stdout_to_dev_full ? std::string("/dev/full") : quoted((io / "out").string()));
+  if (options.stdout_closed) {
+    command += " >&-";
+  } else if (options.file_size_limit) {
+    command += " > /dev/null";  // the limit would cut the console output too
+  } else {
+    command += " > " + (options.stdout_to_dev_full ? std::string("/dev/full") : quoted((io / "out").string()));
+  }
   command += options.stderr_to_stdout ? std::string(" 2>&1") : " 2> " + quoted((io / "err").string());
+  int lock_fd = -1;
+  if (options.run_info_locked) {
+    lock_fd = ::open((work / "evt_info.txt").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ::flock(lock_fd, LOCK_EX);
+  }
   int rc = std::system(command.c_str());
+  if (lock_fd >= 0) ::close(lock_fd);
   BinaryRun run;
   run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
   run.out = read_file(io / "out");

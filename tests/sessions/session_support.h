@@ -20,6 +20,9 @@ struct RunOptions {
   bool event_dir = true;  // create an empty `event` directory first
   bool stdout_to_dev_full = false;
   bool stderr_to_stdout = false;  // 2>&1: both streams in one file, as on a terminal
+  bool stdout_closed = false;     // >&-
+  bool run_info_locked = false;   // another process holds the lock on evt_info.txt
+  bool file_size_limit = false;   // ulimit -f 2 (1 KiB) with SIGXFSZ ignored
   std::filesystem::path given;  // a tree copied into the directory first
 };
 
