@@ -33,6 +33,14 @@ void ask_list(Console& con, std::initializer_list<InItem> items) {
   read_list(source, items);
 }
 
+std::string ask_line(Console& con) {
+  flush_console(con);
+  LineReader source = LineReader::console(con.in, &con.lines_read);
+  std::string answer;
+  source.require_line(answer);
+  return answer;
+}
+
 void pause(Console& con, std::string_view message) {
   LineReader source = LineReader::console(con.in, &con.lines_read);
   std::string answer;

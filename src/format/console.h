@@ -57,6 +57,8 @@ void say_formatted(Console& con, const Items&... items) {
 // Input, each read starting on a new line. The console is flushed first, so
 // that the question is on the screen before the program waits.
 void ask_list(Console& con, std::initializer_list<InItem> items);
+// One whole answer line, without its line end.
+std::string ask_line(Console& con);
 template <const Pattern& P, class... Items>
 void ask_formatted(Console& con, Items&... items) {
   flush_console(con);

@@ -98,6 +98,9 @@ void open_standard_descriptors() {}  // a Windows program starts with its three 
 
 bool is_terminal(int fd) { return ::_isatty(fd) != 0; }
 
+// The read-only attribute of a directory does not stop files being made in it.
+bool is_writable_directory(const std::string&) { return true; }
+
 // A file that is open cannot be removed here; a later run removes what an
 // interrupted one left.
 void remove_on_interrupt(const std::string&) {}

@@ -56,6 +56,9 @@ void open_standard_descriptors();
 
 bool is_terminal(int fd);
 
+// Whether the process may create files in the directory.
+bool is_writable_directory(const std::string& path);
+
 // A temporary file to remove if the process is interrupted or terminated
 // before it is renamed; an empty path clears it.
 void remove_on_interrupt(const std::string& path);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "format/file_unit.h"
+#include "format/os.h"
 #include "serigen/answers.h"
 #include "serigen/calendar.h"
 #include "serigen/chain_list.h"
@@ -45,6 +46,25 @@ constexpr std::array<std::string_view, 10> kClosingBanner = {
     kBlank, kVersion, kBlank, kBlank, kEdge,
 };
 
+// The event directory must be there, and writable, before anything is asked.
+void check_event_directory() {
+  std::error_code ec;
+  const auto status = std::filesystem::status(native_path("event"), ec);
+  const char* what = nullptr;
+  if (!std::filesystem::exists(status)) {
+    what = "there is no event directory here";
+  } else if (!std::filesystem::is_directory(status)) {
+    what = "event here is not a directory";
+  } else if (!os::is_writable_directory(native_path("event"))) {
+    what = "the event directory here is not writable";
+  }
+  if (what != nullptr) {
+    stop_with_message(std::string("serigen: ") + what +
+                      "; run serigen in the model's working directory, which holds a writable event directory "
+                      "(create it with: mkdir event)");
+  }
+}
+
 // Temporary files that an interrupted or killed run left beside event files.
 void remove_unfinished_files() {
   std::error_code ec;
@@ -65,6 +85,7 @@ void run(Console& con) {
   say_lines(con, kStartBanner);
   say(con, {});
   say(con, {kSeeInfo});
+  check_event_directory();
   // Never written; kept open and locked for the whole run, so that a second
   // run in the same directory cannot mix its files with this one's.
   FileUnit run_info(kUnitRunInfo, "evt_info.txt");
@@ -104,6 +125,12 @@ void run(Console& con) {
   }
   chain.close();
 
+  if (answers.series.event_count < 1) {
+    flush_console(con);
+    con.err << "serigen: warning: the number of events is " << answers.series.event_count
+            << ", so no event file is written\n";
+    con.err.flush();
+  }
   say_lines(con, kClosingLines);
   say(con, {});
   say_lines(con, kClosingBanner);
@@ -132,6 +159,8 @@ int run_serigen(Console& con) {
     return end_with(con, "Normal ending", kExitNormal);
   } catch (const ProgramStop& stop) {
     return end_with(con, stop.message, stop.status);
+  } catch (const AnswerFailure& f) {
+    return end_with(con, answer_failure_report(f), kExitIoError);
   } catch (const RefusedAnswer& r) {
     return end_with(con, refused_answer_report(r), kExitFailureStop);
   } catch (const IoFailure& f) {

@@ -7,6 +7,7 @@
 #include "format/file_unit.h"
 #include "format/pattern.h"
 #include "serigen/answers.h"
+#include "serigen/questionnaire.h"
 #include "serigen/scratch.h"
 
 namespace serigen {
@@ -112,11 +113,11 @@ EventFiles build_name_table(const Fixed<8>& basin, const Fixed<8>& designation, 
 
 void overwrite_warning(Console& con) {
   for (std::string_view line : kWarning) say(con, {line});
-  pause(con, "Hit enter to continue");
+  wait_for_enter(con, "Hit enter to continue");
   say(con, {});
   for (std::string_view line : kRecentChanges) say(con, {line});
   say(con, {});
-  pause(con, "Hit enter to continue");
+  wait_for_enter(con, "Hit enter to continue");
 }
 
 }  // namespace serigen

@@ -15,4 +15,7 @@ SeriesAnswers ask_series_questions(Console& con);
 // basin name.
 ModelAnswers ask_model_questions(Console& con);
 
+// The pause, with the end of the answers reported as the answer it lacks.
+void wait_for_enter(Console& con, std::string_view message);
+
 }  // namespace serigen

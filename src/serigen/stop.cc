@@ -10,6 +10,12 @@ std::string io_failure_report(const IoFailure& f) {
   return r;
 }
 
+std::string answer_failure_report(const AnswerFailure& f) {
+  const std::string where = "\"" + f.question + "\" (line " + std::to_string(f.line) + " of the answers)";
+  if (f.kind == kEndOfFile) return "serigen: " + f.kind + ": the answers end before the answer to " + where;
+  return "serigen: " + f.kind + " in the answer to " + where + (f.detail.empty() ? "" : ": " + f.detail);
+}
+
 std::string refused_answer_report(const RefusedAnswer& r) {
   return "serigen: refused answer to \"" + r.question + "\" (line " + std::to_string(r.line) +
          " of the answers): " + r.accepted + ", not \"" + excerpt(r.answer) + "\"";

@@ -29,6 +29,16 @@ struct ProgramStop {
 // "serigen: <kind> (unit <n>, file <name>)[: <detail>]", without line end.
 std::string io_failure_report(const IoFailure& f);
 
+// An answer that could not be read as its number, or answers that end
+// before it, named by the question's main prompt line.
+struct AnswerFailure {
+  std::string kind;  // kConversionError or kEndOfFile
+  std::string question;
+  std::size_t line;    // the answer's line number
+  std::string detail;  // what could not be read
+};
+std::string answer_failure_report(const AnswerFailure& f);
+
 // "serigen: refused answer to "<question>" (line <n> of the answers):
 // <what is accepted>, not "<answer>"", without line end.
 std::string refused_answer_report(const RefusedAnswer& r);

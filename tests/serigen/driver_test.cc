@@ -69,7 +69,8 @@ TEST(Driver, NoEventsStillClosesNormally) {
     ScratchDir dir;
     auto r = run_session("na\n" + std::string(n) + "\n7\n2010 06 15 00\n");
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "Normal ending\n");
+    EXPECT_EQ(r.err, "serigen: warning: the number of events is " + std::string(n) +
+                         ", so no event file is written\nNormal ending\n");
     const std::string after_start = "please stick with this convention so radar files work\n";
     EXPECT_EQ(r.out.substr(r.out.find(after_start) + after_start.size()), kClosing);
     EXPECT_EQ(slurp("evt_info.txt"), "");
@@ -94,11 +95,44 @@ TEST(Driver, InputErrorsExitWithStatusTwo) {
   ScratchDir dir;
   auto r = run_session("na\nthree\n");
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "serigen: input conversion error (unit 5, file console input): \"three\" is not an integer\n");
+  EXPECT_EQ(r.err,
+            "serigen: input conversion error in the answer to \"Enter the no of events to create:\" (line 2 of the "
+            "answers): \"three\" is not an integer\n");
   r = run_session(kSeries + "1\n");
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "serigen: end-of-file during read (unit 5, file console input)\n");
+  EXPECT_EQ(r.err,
+            "serigen: end-of-file during read: the answers end before the answer to \"will you be running the snow "
+            "melt  routines? y/n\" (line 6 of the answers)\n");
   EXPECT_TRUE(fs::exists("temp1.fls"));  // written before the end of input stays
+}
+
+// At a terminal an answer that is not taken gets a one-line hint and the
+// question again; the run then goes on as if the good answer came first.
+TEST(Driver, AtATerminalAQuestionIsAskedAgain) {
+  struct Case {
+    std::string answers;
+    std::string hint;
+    std::string asked_again;  // the question's main line, shown again after the hint
+  };
+  const Case cases[] = {
+      {"na\n3\n1\n2010 06 15 00\n1\nY\ny\n", " Not taken: expected y or n (an empty line counts as no); please answer again\n",
+       "  will you be running the snow melt  routines? y/n\n"},
+      {"na\nthree\n3\n1\n2010 06 15 00\n1\ny\n",
+       " Not taken: \"three\" is not an integer; please answer again\n", " Enter the no of events to create:\n"},
+      {"na\n3\n6\n1\n2010 06 15 00\n1\ny\n", " Not taken: expected 1 or 12; please answer again\n",
+       " No. of months per event file (1 or 12)\n"},
+      {"na\n3\n1\n2010 13 15 00\n2010 06 15 00\n1\ny\n",
+       " Not taken: expected a month from 1 to 12; please answer again\n",
+       " type in start of event - eg. yyyy mm dd hh\n"},
+  };
+  for (const Case& c : cases) {
+    ScratchDir dir;
+    auto r = run_session(c.answers + "1.0\ny\n2.5\ny\ny\ny\ny\ny\ny\ngr10k\n\n\n", true);
+    EXPECT_EQ(r.status, 0) << c.answers << r.err;
+    EXPECT_NE(r.out.find(c.hint + c.asked_again), std::string::npos) << c.answers;
+    EXPECT_EQ(slurp("event/20100615.evt"), slurp(fs::path(SERIGEN_TEST_DATA) /
+                                                  "sessions/cases/overview_legacy_monthly/expected/event/20100615.evt"));
+  }
 }
 
 TEST(Driver, NothingEscapesTheRun) {

@@ -55,7 +55,8 @@ TEST(FailureInjection, EndOfInputAtEveryAnswer) {
     fs::path work = fresh_directory("eof");
     BinaryRun run = run_binary(work, join(k), {});
     EXPECT_EQ(run.status, 2) << "input cut after " << k << " answers";
-    EXPECT_EQ(run.err, "serigen: end-of-file during read (unit 5, file console input)\n") << k;
+    EXPECT_EQ(run.err.rfind("serigen: end-of-file during read: the answers end before the answer to \"", 0), 0u) << k;
+    EXPECT_NE(run.err.find("(line " + std::to_string(k + 1) + " of the answers)\n"), std::string::npos) << run.err;
     expect_consistent(work, run, "cut after " + std::to_string(k));
     fs::remove_all(work);
   }
@@ -68,13 +69,14 @@ TEST(FailureInjection, EndOfInputAtEveryAnswer) {
 
 TEST(FailureInjection, UnconvertibleAnswerToEachNumericQuestion) {
   const std::vector<std::pair<std::size_t, std::string>> cases = {
-      {1, "three"}, {2, "twelve"}, {3, "20x0 06 15 00"}, {4, "one"}, {6, "1,0"}, {8, "fast"},
+      {1, "three"}, {2, "twelve"}, {4, "one"}, {6, "1,0"}, {8, "fast"},
   };
   for (const auto& [position, answer] : cases) {
     fs::path work = fresh_directory("conversion");
     BinaryRun run = run_binary(work, join(kAnswers.size(), position, answer), {});
     EXPECT_EQ(run.status, 2) << answer;
-    EXPECT_EQ(run.err.rfind("serigen: input conversion error (unit ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err.rfind("serigen: input conversion error in the answer to \"", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("(line " + std::to_string(position + 1) + " of the answers)"), std::string::npos) << run.err;
     EXPECT_EQ(count_of(run.err, "\n"), 1u) << run.err;
     expect_consistent(work, run, answer);
     fs::remove_all(work);
@@ -182,6 +184,7 @@ TEST(FailureInjection, AnInterruptedRerunLeavesEveryFileOldOrNew) {
 
 TEST(FailureInjection, AHugeAnswerLineIsRefusedWithFlatMemory) {
   fs::path work = fresh_directory("huge");
+  fs::create_directory(work / "event");
   fs::path io = fresh_directory("huge-io");
   {
     // Written in pieces, so that this process stays small when it forks.
@@ -196,7 +199,8 @@ TEST(FailureInjection, AHugeAnswerLineIsRefusedWithFlatMemory) {
   ::getrusage(RUSAGE_CHILDREN, &usage);
   EXPECT_EQ(WEXITSTATUS(status), 2);
   EXPECT_EQ(read_file(io / "err"),
-            "serigen: input conversion error (unit 5, file console input): a line longer than 4096 characters\n");
+            "serigen: input conversion error in the answer to \"Enter the no of events to create:\" (line 2 of the "
+            "answers): a line longer than 4096 characters\n");
   EXPECT_LT(usage.ru_maxrss, 32L * 1024) << "kilobytes, the most any run of these tests took";
   fs::remove_all(work);
   fs::remove_all(io);
