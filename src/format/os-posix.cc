@@ -141,6 +141,8 @@ void open_standard_descriptors() {
 
 bool is_terminal(int fd) { return ::isatty(fd) == 1; }
 
+bool may_write(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }
+
 bool is_writable_directory(const std::string& path) { return ::access(path.c_str(), W_OK | X_OK) == 0; }
 
 void remove_on_interrupt(const std::string& path) {

@@ -98,6 +98,8 @@ void open_standard_descriptors() {}  // a Windows program starts with its three 
 
 bool is_terminal(int fd) { return ::_isatty(fd) != 0; }
 
+bool may_write(const std::string& path) { return ::_access(path.c_str(), 2) == 0; }
+
 // The read-only attribute of a directory does not stop files being made in it.
 bool is_writable_directory(const std::string&) { return true; }
 

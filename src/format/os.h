@@ -56,6 +56,9 @@ void open_standard_descriptors();
 
 bool is_terminal(int fd);
 
+// Whether the process may write the file at `path`.
+bool may_write(const std::string& path);
+
 // Whether the process may create files in the directory.
 bool is_writable_directory(const std::string& path);
 

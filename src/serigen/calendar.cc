@@ -64,7 +64,8 @@ SeriesStart split_start(const Fixed<13>& start) {
   return r;
 }
 
-Event next_event(const Event& previous, std::int32_t months_per_event, const SeriesStart& start) {
+Event step_event(const Event& previous, std::int32_t months_per_event, const SeriesStart& start,
+                 std::string& records) {
   Event e = previous;
   if (months_per_event == 1) {
     e.month = previous.month % 12 + 1;
@@ -76,18 +77,24 @@ Event next_event(const Event& previous, std::int32_t months_per_event, const Ser
   // the start day and hour: a second line that nothing reads. The event's
   // name and date texts are the first line's columns, as written: a year
   // outside 1000 to 9999 comes out as its four-column field gives it.
-  std::string records;
+  records.clear();
   if (e.month <= 9) {
     write_checked<kMonthOneDigit>(records, kFileRecordEnd, e.year, e.month, start.day, start.hour);
   } else {
     write_checked<kMonthTwoDigits>(records, kFileRecordEnd, e.year, e.month, start.day, start.hour);
   }
-  write_scratch("temp5.fls", records);
   std::string_view line = std::string_view(records).substr(0, 8);
   e.name = line;
   e.year_text = line.substr(0, 4);
   e.month_text = line.substr(4, 2);
   e.day_text = line.substr(6, 2);
+  return e;
+}
+
+Event next_event(const Event& previous, std::int32_t months_per_event, const SeriesStart& start) {
+  std::string records;
+  Event e = step_event(previous, months_per_event, start, records);
+  write_scratch("temp5.fls", records);
   return e;
 }
 

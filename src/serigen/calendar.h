@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "format/console.h"
 #include "format/fixed_text.h"
@@ -34,7 +35,11 @@ struct SeriesStart {
 SeriesStart split_start(const Fixed<13>& start);
 
 // The event after `previous`: one month or one year on, day "01", the start
-// hour. Writes temp5.fls.
+// hour. `step_records` receives the lines of temp5.fls.
+Event step_event(const Event& previous, std::int32_t months_per_event, const SeriesStart& start,
+                 std::string& step_records);
+
+// step_event, and temp5.fls written.
 Event next_event(const Event& previous, std::int32_t months_per_event, const SeriesStart& start);
 
 // The length of the event in hours. Stops the run when the months per event

@@ -1,16 +1,16 @@
 #include "serigen/chain_list.h"
 
 #include <cstring>
-#include <ostream>
+#include <string>
+
+#include "serigen/stop.h"
 
 namespace serigen {
 
 void open_chain_list(Console& con, FileUnit& chain) {
   if (int status = chain.open(); status != 0) {
-    flush_console(con);
-    con.err << "serigen: warning: cannot open the chain list " << chain.name() << " (" << std::strerror(status)
-            << "); the event files are written without it\n";
-    con.err.flush();
+    warn(con, "cannot open the chain list " + chain.name() + " (" + std::strerror(status) +
+                  "); the event files are written without it");
   }
 }
 

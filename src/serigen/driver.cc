@@ -13,9 +13,11 @@
 #include "serigen/answers.h"
 #include "serigen/calendar.h"
 #include "serigen/chain_list.h"
+#include "serigen/command_line.h"
 #include "serigen/event_writer.h"
 #include "serigen/name_table.h"
 #include "serigen/questionnaire.h"
+#include "serigen/series_plan.h"
 #include "serigen/stop.h"
 
 namespace serigen {
@@ -81,11 +83,70 @@ void say_lines(Console& con, const std::array<std::string_view, N>& lines) {
   for (std::string_view line : lines) say(con, {line});
 }
 
-void run(Console& con) {
+void warn_no_events(Console& con, std::int32_t count) {
+  if (count < 1) warn(con, "the number of events is " + std::to_string(count) + ", so no event file is written");
+}
+
+// --save-config: the answers as an answer file, replaced whole.
+void save_answers(const std::string& path, const Answers& answers) {
+  FileUnit file(kUnitSavedAnswers, path);
+  if (int code = file.open(WhenMissing::CreateWithRecords); code != 0) {
+    fail_io("open error", kUnitSavedAnswers, path, os::error_text(code));
+  }
+  std::string text = answers_file_text(answers);
+  std::string records;
+  for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+    records.append(text, at, end - at).append(kFileRecordEnd);
+  }
+  file.put_records(records);
+  file.close();
+}
+
+// --no-clobber: the run does not start over event files that exist.
+void refuse_to_clobber(Console& con, const SeriesAnswers& series) {
+  const std::int32_t months = series.months_per_event;
+  const std::int32_t month = split_start(series.start).first.month;
+  if ((months != 1 && months != 12) || month < 1 || month > 12) return;  // the run stops on them first
+  std::vector<std::string> existing;
+  for (const PlannedEvent& p : plan_series(con, series)) {
+    std::error_code ec;
+    if (std::filesystem::exists(std::filesystem::symlink_status(native_path(p.file.trimmed()), ec))) {
+      existing.emplace_back(p.file.trimmed());
+    }
+  }
+  if (existing.empty()) return;
+  std::string list;
+  for (std::size_t k = 0; k < existing.size() && k < 3; ++k) list += (k > 0 ? ", " : "") + existing[k];
+  if (existing.size() > 3) list += " and " + std::to_string(existing.size() - 3) + " more";
+  stop_with_message("serigen: --no-clobber: event files of this series exist already: " + list +
+                    "; nothing was written");
+}
+
+// --plan: the answers, then the series as a table; nothing is written but
+// the answer file of --save-config.
+void plan(Console& con, const RunOptions& options) {
+  Answers answers;
+  answers.series = ask_series_questions(con, options.presets);
+  std::vector<PlannedEvent> events = plan_series(con, answers.series);
+  if (!events.empty()) answers.model = ask_model_questions(con, options.presets);
+  if (!options.save_config.empty() && !events.empty()) save_answers(options.save_config, answers);
+  show_plan(con, events);
+  warn_no_events(con, answers.series.event_count);
+}
+
+void run(Console& con, const RunOptions& options) {
   say_lines(con, kStartBanner);
   say(con, {});
   say(con, {kSeeInfo});
   check_event_directory();
+  if (options.plan) return plan(con, options);
+  Answers answers;
+  // With --no-clobber nothing at all is made before the series is known to
+  // be new, so the series questions come first.
+  if (options.no_clobber) {
+    answers.series = ask_series_questions(con, options.presets);
+    refuse_to_clobber(con, answers.series);
+  }
   // Never written; kept open and locked for the whole run, so that a second
   // run in the same directory cannot mix its files with this one's.
   FileUnit run_info(kUnitRunInfo, "evt_info.txt");
@@ -95,9 +156,7 @@ void run(Console& con) {
         "wait for it to end, or run in another directory");
   }
   remove_unfinished_files();
-
-  Answers answers;
-  answers.series = ask_series_questions(con);
+  if (!options.no_clobber) answers.series = ask_series_questions(con, options.presets);
   const SeriesStart start = split_start(answers.series.start);
   FileUnit chain(kUnitChainList, kChainListPath);
   open_chain_list(con, chain);
@@ -111,26 +170,22 @@ void run(Console& con) {
     if (!first) event = next_event(event, months, start);
     event.hours = event_length(con, months, event);
     date_record(event, first);
-    if (first) answers.model = ask_model_questions(con);
+    if (first) {
+      answers.model = ask_model_questions(con, options.presets);
+      if (!options.save_config.empty()) save_answers(options.save_config, answers);
+    }
     const EventFiles files = build_name_table(answers.model.basin, answers.series.designation, event.name);
-    if (first) overwrite_warning(con);
+    if (first) overwrite_warning(con, !options.yes);
     if (write_event(con, answers, event, files) && !warned_in_place) {
       warned_in_place = true;
-      flush_console(con);
-      con.err << "serigen: warning: the directory of " << files.event.trimmed()
-              << " cannot take a temporary file; event files are rewritten in place\n";
-      con.err.flush();
+      warn(con, "the directory of " + std::string(files.event.trimmed()) +
+                    " cannot take a temporary file; event files are rewritten in place");
     }
     confirm_event(con, files.event, chain);
   }
   chain.close();
 
-  if (answers.series.event_count < 1) {
-    flush_console(con);
-    con.err << "serigen: warning: the number of events is " << answers.series.event_count
-            << ", so no event file is written\n";
-    con.err.flush();
-  }
+  warn_no_events(con, answers.series.event_count);
   say_lines(con, kClosingLines);
   say(con, {});
   say_lines(con, kClosingBanner);
@@ -153,12 +208,14 @@ int end_with(Console& con, std::string_view message, int status) {
 
 }  // namespace
 
-int run_serigen(Console& con) {
+int run_serigen(Console& con, const RunOptions& options) {
   try {
-    run(con);
+    run(con, options);
     return end_with(con, "Normal ending", kExitNormal);
   } catch (const ProgramStop& stop) {
     return end_with(con, stop.message, stop.status);
+  } catch (const UsageError& e) {
+    return end_with(con, e.message, kExitIoError);
   } catch (const AnswerFailure& f) {
     return end_with(con, answer_failure_report(f), kExitIoError);
   } catch (const RefusedAnswer& r) {

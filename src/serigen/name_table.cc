@@ -65,7 +65,24 @@ constexpr std::array<std::string_view, 8> kRecentChanges = {
     "so there is no need to edit your data files",
 };
 
+void append_event_path(std::string& t, const Fixed<8>& designation, const Fixed<8>& event_name) {
+  if (legacy_naming(designation)) {
+    write_checked<kLegacyEvent>(t, kFileRecordEnd, event_name);
+  } else {
+    // The designation field is as wide as the designation without its
+    // trailing blanks.
+    const FieldWidth designation_part{static_cast<float>(len_trim(designation.view()))};
+    write_checked<kDesignatedEvent>(t, kFileRecordEnd, designation_part, event_name, designation);
+  }
+}
+
 }  // namespace
+
+FileName event_file_name(const Fixed<8>& designation, const Fixed<8>& event_name) {
+  std::string line;
+  append_event_path(line, designation, event_name);
+  return FileName(std::string_view(line).substr(0, line.size() - kFileRecordEnd.size()));
+}
 
 EventFiles build_name_table(const Fixed<8>& basin, const Fixed<8>& designation, const Fixed<8>& event_name) {
   std::string t;
@@ -92,14 +109,7 @@ EventFiles build_name_table(const Fixed<8>& basin, const Fixed<8>& designation, 
   write_checked<kBlankLine>(t, kFileRecordEnd);
   write_checked<kDefaultEvent>(t, kFileRecordEnd);
   starts[4] = t.size();
-  if (legacy_naming(designation)) {
-    write_checked<kLegacyEvent>(t, kFileRecordEnd, event_name);
-  } else {
-    // The designation field is as wide as the designation without its
-    // trailing blanks.
-    const FieldWidth designation_part{static_cast<float>(len_trim(designation.view()))};
-    write_checked<kDesignatedEvent>(t, kFileRecordEnd, designation_part, event_name, designation);
-  }
+  append_event_path(t, designation, event_name);
   write_scratch("temp3.fls", t);
 
   // The names are taken from the lines as written. Read back through the
@@ -111,13 +121,13 @@ EventFiles build_name_table(const Fixed<8>& basin, const Fixed<8>& designation, 
   return {name_at(starts[0]), name_at(starts[1]), name_at(starts[2]), name_at(starts[3]), name_at(starts[4])};
 }
 
-void overwrite_warning(Console& con) {
+void overwrite_warning(Console& con, bool pauses) {
   for (std::string_view line : kWarning) say(con, {line});
-  wait_for_enter(con, "Hit enter to continue");
+  if (pauses) wait_for_enter(con, "Hit enter to continue");
   say(con, {});
   for (std::string_view line : kRecentChanges) say(con, {line});
   say(con, {});
-  wait_for_enter(con, "Hit enter to continue");
+  if (pauses) wait_for_enter(con, "Hit enter to continue");
 }
 
 }  // namespace serigen

@@ -19,11 +19,15 @@ struct EventFiles {
   FileName event;               // event\<event name>[_<designation>].evt
 };
 
+// The event file's path: event\<event name>.evt with legacy names, else
+// event\<event name>_<designation>.evt.
+FileName event_file_name(const Fixed<8>& designation, const Fixed<8>& event_name);
+
 // Writes the event's 24 names to temp3.fls and returns those that are used.
 EventFiles build_name_table(const Fixed<8>& basin, const Fixed<8>& designation, const Fixed<8>& event_name);
 
-// The overwrite warning with its two pauses, shown before the first event
-// file is written.
-void overwrite_warning(Console& con);
+// The overwrite warning with its two pauses (without them when `pauses` is
+// false), shown before the first event file is written.
+void overwrite_warning(Console& con, bool pauses = true);
 
 }  // namespace serigen

@@ -6,6 +6,7 @@
 
 #include "format/io_error.h"
 #include "format/pattern.h"
+#include "format/list_directed.h"
 #include "serigen/answer_rules.h"
 #include "serigen/stop.h"
 
@@ -63,16 +64,95 @@ std::string main_line(std::string_view line) {
   return std::string(line.substr(from, len_trim(line) - from));
 }
 
-// Asks until an answer is taken. `read` shows the question's lines and reads
-// its answer. From a file or a pipe, an answer that is refused or cannot be
-// read ends the run there; at a terminal a one-line hint is shown and the
-// question asked again. The end of the answers always ends the run.
-template <class Read>
-auto ask(Console& con, std::string_view question, Read read) {
+// A source of the answer's lines: the console, or a preset's text.
+LineReader console_source(Console& con) {
+  flush_console(con);
+  return LineReader::console(con.in, &con.lines_read);
+}
+
+std::string next_line(LineReader& source) {
+  std::string line;
+  source.require_line(line);
+  return line;
+}
+
+// Readers: how each answer is taken from its source, and the rules it must
+// pass. `strict`: refuse what a run from a file would only stop on later.
+Fixed<8> take_designation(LineReader& source) {
+  Fixed<8> designation;
+  read_list(source, {designation});
+  check_designation(designation);
+  return designation;
+}
+std::int32_t take_number(LineReader& source) {
+  std::int32_t n = 0;
+  read_list(source, {n});
+  return n;
+}
+std::int32_t take_months(LineReader& source, bool strict) {
+  std::int32_t months = take_number(source);
+  if (strict) check_months_per_event(months);
+  return months;
+}
+std::int32_t take_report_step(LineReader& source) {
+  std::int32_t step = take_number(source);
+  check_report_step(step);
+  return step;
+}
+Fixed<1> take_answer_yes_no(LineReader& source) { return take_yes_no(next_line(source)); }
+float take_factor(LineReader& source) {
+  float factor = 1.0f;
+  read_checked<kFactorAnswer>(source, factor);
+  return factor;
+}
+float take_rate(LineReader& source) {
+  float rate = 0.0f;
+  read_list(source, {rate});
+  check_rate(rate);
+  return rate;
+}
+Fixed<8> take_basin(LineReader& source) {
+  Fixed<8> basin;
+  read_checked<kAnswer8>(source, basin);
+  check_basin(basin);
+  return basin;
+}
+
+// A preset taken by its reader; what a typed answer would not pass is a
+// usage error naming the preset.
+template <class Take>
+auto take_preset(const Preset& preset, Take take) {
+  LineReader source = LineReader::of_text(preset.value, kUnitInternal, preset.source);
+  try {
+    return take(source);
+  } catch (const Refusal& r) {
+    throw UsageError{"serigen: bad value for " + preset.source + ": expected " + r.accepted + ", not \"" +
+                     excerpt(r.answer) + "\""};
+  } catch (const IoFailure& f) {
+    throw UsageError{"serigen: bad value for " + preset.source + ": " +
+                     (f.kind == kEndOfFile ? std::string("no value") : f.detail)};
+  }
+}
+
+[[noreturn]] void not_asked(const Preset& preset, std::string_view why) {
+  throw UsageError{"serigen: " + preset.source + " is given, but " + std::string(why)};
+}
+
+// Takes the preset when there is one, without showing the question.
+// Otherwise asks until an answer is taken: `show` shows the question's
+// lines and `take` reads its answer. From a file or a pipe, an answer that
+// is refused or cannot be read ends the run there; at a terminal a one-line
+// hint is shown and the question asked again. The end of the answers always
+// ends the run.
+template <class Show, class Take>
+auto ask(Console& con, std::string_view question, const Preset& preset, Show show, Take take) {
+  if (preset.given) return take_preset(preset, take);
   for (;;) {
     std::string hint;
     try {
-      return read();
+      show();
+      LineReader source = console_source(con);
+      return take(source);
     } catch (const Refusal& r) {
       if (!con.interactive) throw RefusedAnswer{main_line(question), con.lines_read, r.accepted, r.answer};
       hint = "expected " + r.accepted;
@@ -87,109 +167,136 @@ auto ask(Console& con, std::string_view question, Read read) {
 }
 
 // A y/n question: its lines, then the first column of the answer.
-Fixed<1> ask_yes_no(Console& con, std::initializer_list<std::string_view> lines) {
-  return ask(con, *lines.begin(), [&] {
-    for (std::string_view line : lines) say(con, {line});
-    return take_yes_no(ask_line(con));
-  });
+Fixed<1> ask_yes_no(Console& con, const Preset& preset, std::initializer_list<std::string_view> lines) {
+  return ask(
+      con, *lines.begin(), preset, [&] { for (std::string_view line : lines) say(con, {line}); },
+      take_answer_yes_no);
 }
+
+constexpr std::string_view kSnowQuestion = " will you be running the snow melt  routines? y/n";
+constexpr std::string_view kDisaggregationQuestion = " will you be disaggregating precipitation? y/n";
 
 }  // namespace
 
-SeriesAnswers ask_series_questions(Console& con) {
+SeriesAnswers ask_series_questions(Console& con, const Presets& p) {
   SeriesAnswers a;
   say_lines(con, kWarning);
-  a.designation = ask(con, kDesignationPrompt[0], [&] {
-    say_lines(con, kDesignationPrompt);
-    Fixed<8> designation;
-    ask_list(con, {designation});
-    check_designation(designation);
-    return designation;
-  });
-  say(con, {});
-  a.event_count = ask(con, "Enter the no of events to create:", [&] {
-    say(con, {"Enter the no of events to create:"});
-    std::int32_t count = 0;
-    ask_list(con, {count});
-    return count;
-  });
-  say(con, {});
-  a.months_per_event = ask(con, kMonthsPrompt[0], [&] {
-    say_lines(con, kMonthsPrompt);
-    std::int32_t months = 0;
-    ask_list(con, {months});
-    // From a file, other months stop the run at the first event, as always.
-    if (con.interactive) check_months_per_event(months);
-    return months;
-  });
-  a.start = ask(con, kStartPrompt[0], [&] {
-    say_lines(con, kStartPrompt);
-    Fixed<13> start = take_start(ask_line(con), con.interactive);
-    check_series_length(start, a.event_count, a.months_per_event);
-    return start;
-  });
+  a.designation = ask(
+      con, kDesignationPrompt[0], p.designation,
+      [&] {
+        say_lines(con, kDesignationPrompt);
+      },
+      take_designation);
+  if (!p.designation.given) say(con, {});
+  a.event_count = ask(
+      con, "Enter the no of events to create:", p.events, [&] { say(con, {"Enter the no of events to create:"}); },
+      take_number);
+  if (!p.events.given) say(con, {});
+  // From a file, months other than 1 or 12 stop the run at the first event,
+  // as they always have; at a terminal they are asked again.
+  a.months_per_event = ask(
+      con, kMonthsPrompt[0], p.months, [&] { say_lines(con, kMonthsPrompt); },
+      [&](LineReader& source) { return take_months(source, con.interactive || p.months.given); });
+  a.start = ask(
+      con, kStartPrompt[0], p.start, [&] { say_lines(con, kStartPrompt); },
+      [&](LineReader& source) {
+        Fixed<13> start = take_start(next_line(source), con.interactive || p.start.given);
+        check_series_length(start, a.event_count, a.months_per_event);
+        return start;
+      });
   return a;
 }
 
-ModelAnswers ask_model_questions(Console& con) {
+ModelAnswers ask_model_questions(Console& con, const Presets& p) {
   ModelAnswers a;
-  say(con, {});
-  a.report_step = ask(con, kReportStepPrompt[0], [&] {
-    say_lines(con, kReportStepPrompt);
-    std::int32_t step = 0;
-    ask_list(con, {step});
-    check_report_step(step);
-    return step;
-  });
-  say(con, {});
-  say(con, {});
-  a.snow = ask_yes_no(con, {" will you be running the snow melt  routines? y/n", kTemperatureNote});
+  a.report_step = ask(
+      con, kReportStepPrompt[0], p.report_step,
+      [&] {
+        say(con, {});
+        say_lines(con, kReportStepPrompt);
+      },
+      take_report_step);
+  if (!p.report_step.given) {
+    say(con, {});
+    say(con, {});
+  }
+  a.snow = ask_yes_no(con, p.snow, {kSnowQuestion, kTemperatureNote});
   if (is_yes(a.snow)) {
-    a.snow_factor = ask(con, "enter the snow conversion factor", [&] {
-      say_formatted<kFactorPrompt>(con);
-      say_formatted<kFactorExample>(con);
-      float factor = 1.0f;
-      ask_formatted<kFactorAnswer>(con, factor);
-      return factor;
-    });
+    a.snow_factor = ask(
+        con, "enter the snow conversion factor", p.snow_factor,
+        [&] {
+          say_formatted<kFactorPrompt>(con);
+          say_formatted<kFactorExample>(con);
+        },
+        take_factor);
+  } else if (p.snow_factor.given) {
+    not_asked(p.snow_factor, "the answer to snow melt is not y");
   }
-  say(con, {});
-  a.disaggregation = ask_yes_no(con, {" will you be disaggregating precipitation? y/n"});
+  if (!p.snow.given) say(con, {});
+  a.disaggregation = ask_yes_no(con, p.disaggregation, {kDisaggregationQuestion});
   if (is_yes(a.disaggregation)) {
-    a.rate = ask(con, "what is your disaggregation rate mm/hr ?", [&] {
-      say(con, {"what is your disaggregation rate mm/hr ?"});
-      float rate = 0.0f;
-      ask_list(con, {rate});
-      check_rate(rate);
-      return rate;
-    });
+    a.rate = ask(
+        con, "what is your disaggregation rate mm/hr ?", p.rate,
+        [&] { say(con, {"what is your disaggregation rate mm/hr ?"}); }, take_rate);
+  } else if (p.rate.given) {
+    not_asked(p.rate, "the answer to disaggregation is not y");
   }
-  a.evaporation = ask_yes_no(con, {" will you be running the evaporation routines? y/n", kTemperatureNote});
-  say(con, {});
-  a.reservoir_inflow = ask_yes_no(con, {" will you be using reservoir/lake inflow files? y/n"});
-  a.wetland = ask_yes_no(con, {" will you be using wetland coupling? y/n"});
-  say(con, {});
-  a.diversions = ask_yes_no(con, {" will you be using diversions? y/n", kDiversionNote});
-  say(con, {});
-  a.lake_evaporation = ask_yes_no(con, {" will you be running lake evaporation? y/n", kDiversionNote});
-  say(con, {});
-  a.ice_factors = ask_yes_no(con, {" will you be using ice factors? y/n", kDiversionNote});
-  say(con, {});
-  a.basin = ask(con, "name of shd & par files: eg. gr10k, saug 8 char max", [&] {
-    say_formatted<kBasinPrompt>(con);
-    Fixed<8> basin;
-    ask_formatted<kAnswer8>(con, basin);
-    check_basin(basin);
-    return basin;
-  });
+  a.evaporation = ask_yes_no(con, p.evaporation, {" will you be running the evaporation routines? y/n", kTemperatureNote});
+  if (!p.evaporation.given) say(con, {});
+  a.reservoir_inflow = ask_yes_no(con, p.reservoir_inflow, {" will you be using reservoir/lake inflow files? y/n"});
+  a.wetland = ask_yes_no(con, p.wetland, {" will you be using wetland coupling? y/n"});
+  if (!p.wetland.given) say(con, {});
+  a.diversions = ask_yes_no(con, p.diversions, {" will you be using diversions? y/n", kDiversionNote});
+  if (!p.diversions.given) say(con, {});
+  a.lake_evaporation = ask_yes_no(con, p.lake_evaporation, {" will you be running lake evaporation? y/n", kDiversionNote});
+  if (!p.lake_evaporation.given) say(con, {});
+  a.ice_factors = ask_yes_no(con, p.ice_factors, {" will you be using ice factors? y/n", kDiversionNote});
+  if (!p.ice_factors.given) say(con, {});
+  a.basin = ask(
+      con, "name of shd & par files: eg. gr10k, saug 8 char max", p.basin, [&] { say_formatted<kBasinPrompt>(con); },
+      take_basin);
   return a;
+}
+
+void check_presets(const Presets& p) {
+  auto check = [](const Preset& preset, auto take) {
+    if (preset.given) take_preset(preset, take);
+  };
+  check(p.designation, take_designation);
+  check(p.events, take_number);
+  check(p.months, [](LineReader& s) { return take_months(s, true); });
+  check(p.start, [&](LineReader& s) {
+    Fixed<13> start = take_start(next_line(s), true);
+    if (p.events.given && p.months.given) {
+      check_series_length(start, take_preset(p.events, take_number),
+                          take_preset(p.months, [](LineReader& m) { return take_months(m, true); }));
+    }
+    return start;
+  });
+  check(p.report_step, take_report_step);
+  for (const Preset* yes_no : {&p.snow, &p.disaggregation, &p.evaporation, &p.reservoir_inflow, &p.wetland,
+                               &p.diversions, &p.lake_evaporation, &p.ice_factors}) {
+    check(*yes_no, take_answer_yes_no);
+  }
+  check(p.snow_factor, take_factor);
+  check(p.rate, take_rate);
+  check(p.basin, take_basin);
+  if (p.snow_factor.given && p.snow.given && !is_yes(take_preset(p.snow, take_answer_yes_no))) {
+    not_asked(p.snow_factor, "the answer to snow melt is not y");
+  }
+  if (p.rate.given && p.disaggregation.given && !is_yes(take_preset(p.disaggregation, take_answer_yes_no))) {
+    not_asked(p.rate, "the answer to disaggregation is not y");
+  }
 }
 
 void wait_for_enter(Console& con, std::string_view message) {
-  ask(con, message, [&] {
+  try {
     pause(con, message);
-    return 0;
-  });
+  } catch (const IoFailure& f) {
+    if (f.unit != kUnitConsoleIn) throw;
+    const std::size_t line = f.kind == kEndOfFile ? con.lines_read + 1 : con.lines_read;
+    throw AnswerFailure{f.kind, std::string(message), line, f.detail};
+  }
 }
 
 }  // namespace serigen

@@ -1,6 +1,14 @@
 #include "serigen/stop.h"
 
+#include <ostream>
+
 namespace serigen {
+
+void warn(Console& con, std::string_view text) {
+  flush_console(con);
+  con.err << "serigen: warning: " << text << '\n';
+  con.err.flush();
+}
 
 void stop_with_message(std::string message, int status) { throw ProgramStop{std::move(message), status}; }
 

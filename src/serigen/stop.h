@@ -18,11 +18,16 @@ inline constexpr int kExitIoError = 2;
 inline constexpr int kUnitChainList = 90;
 inline constexpr int kUnitRunInfo = 98;
 inline constexpr int kUnitScratch = 99;  // scratch files and event files, one at a time
+inline constexpr int kUnitSavedAnswers = 97;
 
 struct ProgramStop {
   std::string message;  // written to the error stream unchanged
   int status;
 };
+
+// "serigen: warning: <text>" on the error stream, after what the console
+// has shown.
+void warn(Console& con, std::string_view text);
 
 [[noreturn]] void stop_with_message(std::string message, int status = kExitFailureStop);
 

@@ -4,6 +4,7 @@
 // files of the usual layout.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 
 #include "sessions/session_support.h"
@@ -98,6 +99,83 @@ TEST(Answers, StartsWithoutLeadingZerosGiveTheFilesOfTheLayout) {
     fs::remove_all(work);
   }
   fs::remove_all(usual);
+}
+
+// A command line or an answer file that cannot be used: exit 2, one line
+// naming the option or the key, nothing written.
+TEST(CommandLine, UsageErrorsNameTheOptionOrTheKey) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string toml;  // given as run.toml when not empty
+    std::string report;
+  };
+  const std::vector<Case> cases = {
+      {{"answers.txt"}, "", "serigen: The following argument was not expected: answers.txt; see serigen --help"},
+      {{"--months", "6"}, "", "serigen: bad value for --months: expected 1 or 12, not \"6\""},
+      {{"--events=three"}, "", "serigen: bad value for --events: \"three\" is not an integer"},
+      {{"--start", "2010 13 01 00"}, "", "serigen: bad value for --start: expected a month from 1 to 12, not \"2010 13 01 00\""},
+      {{"--snow", "Y"}, "", "serigen: bad value for --snow: expected y or n (an empty line counts as no), not \"Y\""},
+      {{"--snow=n", "--snow-factor=25"}, "", "serigen: --snow-factor is given, but the answer to snow melt is not y"},
+      {{"--disaggregate", "", "--rate", "2"}, "", "serigen: --rate is given, but the answer to disaggregation is not y"},
+      {{"--basin", "nul"}, "",
+       "serigen: bad value for --basin: expected a basin name that is not a device name of Windows, not \"nul\""},
+      {{"--events", "1200", "--months", "1", "--start", "9950 01 01 00"}, "",
+       "serigen: bad value for --start: expected a start from which 1200 events begin by the year 9999, not \"9950 01 "
+       "01 00\""},
+      {{"--config", "run.toml"}, "months = 6\n", "serigen: bad value for months in run.toml: expected 1 or 12, not \"6\""},
+      {{"--config", "run.toml", "--months", "1", "--yes"}, "months = 6\n", ""},  // the option beats the file
+      {{"--config", "run.toml"}, "month = 1\n", "serigen: INI was not able to parse month; see serigen --help"},
+      {{"--config", "missing.toml"}, "", "serigen: --config: File does not exist: missing.toml; see serigen --help"},
+      {{"-C", "nowhere"}, "", "serigen: -C: cannot work in nowhere: No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    fs::path work = fresh_directory("usage");
+    if (!c.toml.empty()) std::ofstream(work / "run.toml") << c.toml;
+    RunOptions options;
+    options.args = c.args;
+    // Answers for the questions the options leave, when the run goes on.
+    BinaryRun run = run_binary(work, c.report.empty() ? "na\n3\n2010 06 15 00\n1\nn\nn\nn\nn\nn\nn\nn\nn\ngr10k\n" : "",
+                               options);
+    if (c.report.empty()) {
+      EXPECT_EQ(run.status, 0) << run.err;
+      fs::remove_all(work);
+      continue;
+    }
+    EXPECT_EQ(run.status, 2) << c.report;
+    EXPECT_EQ(run.err, c.report + "\n");
+    EXPECT_EQ(run.out, "");
+    for (const auto& [path, content] : file_tree(work)) EXPECT_EQ(path, "run.toml") << c.report;
+    fs::remove_all(work);
+  }
+}
+
+// A session typed once, saved, then repeated from the answer file alone.
+TEST(CommandLine, SavedAnswersRepeatTheRun) {
+  const std::vector<std::string> sessions = {
+      answers_with({}),
+      // Odd answers that still write sound files: a quoted designation with
+      // a blank, a short start, "yes", a factor of more than five columns,
+      // blank y/n answers, a basin with a leading blank.
+      "'Ca PA'\n2\n1\n2012 2 29\n24\nyes\n1.23456\n\n   \nn\ny\n\nn\nno\n gr x\n\n\n",
+      // An apostrophe in the designation, yearly events, no factor or rate.
+      "\"it's\"\n3\n12\n2010 06 15 00\n1\nn\nn\ny\ny\ny\ny\ny\ny\ngr10k\n\n\n",
+  };
+  for (const std::string& answers : sessions) {
+    fs::path typed = fresh_directory("typed");
+    RunOptions save;
+    save.args = {"--save-config", "saved.toml"};
+    BinaryRun first = run_binary(typed, answers, save);
+    ASSERT_EQ(first.status, 0) << first.err;
+    fs::path repeated = fresh_directory("repeated");
+    fs::copy_file(typed / "saved.toml", repeated / "saved.toml");
+    RunOptions again;
+    again.args = {"--config", "saved.toml", "--yes"};
+    BinaryRun second = run_binary(repeated, "", again);
+    EXPECT_EQ(second.status, 0) << second.err << read_file(typed / "saved.toml");
+    EXPECT_EQ(file_tree(repeated), file_tree(typed)) << read_file(typed / "saved.toml");
+    fs::remove_all(typed);
+    fs::remove_all(repeated);
+  }
 }
 
 }  // namespace
