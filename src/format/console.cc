@@ -27,18 +27,9 @@ void say(Console& con, std::initializer_list<OutItem> items) {
   put_console_line(con);
 }
 
-void ask_list(Console& con, std::initializer_list<InItem> items) {
+LineReader answer_source(Console& con) {
   flush_console(con);
-  LineReader source = LineReader::console(con.in, &con.lines_read);
-  read_list(source, items);
-}
-
-std::string ask_line(Console& con) {
-  flush_console(con);
-  LineReader source = LineReader::console(con.in, &con.lines_read);
-  std::string answer;
-  source.require_line(answer);
-  return answer;
+  return LineReader::console(con.in, &con.lines_read);
 }
 
 void pause(Console& con, std::string_view message) {

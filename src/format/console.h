@@ -54,17 +54,10 @@ void say_formatted(Console& con, const Items&... items) {
   put_console_line(con);
 }
 
-// Input, each read starting on a new line. The console is flushed first, so
-// that the question is on the screen before the program waits.
-void ask_list(Console& con, std::initializer_list<InItem> items);
-// One whole answer line, without its line end.
-std::string ask_line(Console& con);
-template <const Pattern& P, class... Items>
-void ask_formatted(Console& con, Items&... items) {
-  flush_console(con);
-  LineReader source = LineReader::console(con.in, &con.lines_read);
-  read_checked<P>(source, items...);
-}
+// The console input as the source of an answer, each read starting on a new
+// line. The console is flushed first, so that the question is on the screen
+// before the program waits; the lines taken are counted in con.lines_read.
+LineReader answer_source(Console& con);
 
 // Shows the message and waits for an empty line. At a terminal, any other
 // line is run as a command and the message is shown again. From a file or a

@@ -64,12 +64,6 @@ std::string main_line(std::string_view line) {
   return std::string(line.substr(from, len_trim(line) - from));
 }
 
-// A source of the answer's lines: the console, or a preset's text.
-LineReader console_source(Console& con) {
-  flush_console(con);
-  return LineReader::console(con.in, &con.lines_read);
-}
-
 std::string next_line(LineReader& source) {
   std::string line;
   source.require_line(line);
@@ -151,7 +145,7 @@ auto ask(Console& con, std::string_view question, const Preset& preset, Show sho
     std::string hint;
     try {
       show();
-      LineReader source = console_source(con);
+      LineReader source = answer_source(con);
       return take(source);
     } catch (const Refusal& r) {
       if (!con.interactive) throw RefusedAnswer{main_line(question), con.lines_read, r.accepted, r.answer};

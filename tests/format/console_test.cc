@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "format/io_error.h"
+#include "format/list_directed.h"
 
 namespace serigen {
 namespace {
@@ -58,10 +59,11 @@ TEST_F(ConsoleFixture, FromAFileThePauseRunsNothing) {
 TEST_F(ConsoleFixture, AnAnswerLineIsBounded) {
   in.str(std::string(kMaxLineLength, 'x') + "\n" + std::string(kMaxLineLength + 1, 'x') + "\r\n");
   Fixed<8> answer;
-  ask_list(con, {answer});
+  LineReader source = answer_source(con);
+  read_list(source, {answer});
   EXPECT_EQ(answer.view(), "xxxxxxxx");
   try {
-    ask_list(con, {answer});
+    read_list(source, {answer});
     ADD_FAILURE() << "a line longer than the bound was taken";
   } catch (const IoFailure& e) {
     EXPECT_EQ(e.kind, kConversionError);
@@ -116,7 +118,8 @@ TEST(ConsolePrompt, QuestionIsShownBeforeTheRead) {
   Console con(in, out, err);
   say(con, {"Enter the no of events to create:"});
   std::int32_t n = 0;
-  ask_list(con, {n});
+  LineReader source = answer_source(con);
+  read_list(source, {n});
   EXPECT_EQ(keyboard.seen, " Enter the no of events to create:\n");
   EXPECT_EQ(n, 5);
 }

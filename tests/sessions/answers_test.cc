@@ -149,6 +149,18 @@ TEST(CommandLine, UsageErrorsNameTheOptionOrTheKey) {
   }
 }
 
+// The cases answered by options, by an answer file and by both with the
+// console keep the files of the same series answered on the console.
+TEST(CommandLine, OptionCasesWriteTheFilesOfTheConsoleRun) {
+  const fs::path cases = fs::path(SERIGEN_TEST_DATA) / "sessions" / "cases";
+  const auto console = file_tree(cases / "overview_legacy_monthly" / "expected");
+  for (const char* name : {"options_answer_every_question", "config_file_answers", "options_mixed_with_console"}) {
+    auto files = file_tree(cases / name / "expected");
+    files.erase("run.toml");  // the answer file itself
+    EXPECT_EQ(files, console) << name;
+  }
+}
+
 // A session typed once, saved, then repeated from the answer file alone.
 TEST(CommandLine, SavedAnswersRepeatTheRun) {
   const std::vector<std::string> sessions = {
