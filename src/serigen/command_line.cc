@@ -210,8 +210,10 @@ std::string answers_file_text(const Answers& answers) {
       throw UsageError{std::string("serigen: --save-config: an answer file cannot keep the # in the ") + what};
     }
   }
-  std::string t = "# serigen answers: serigen --config FILE\n";
-  auto key = [&t](const char* name, const std::string& value) { t += std::string(name) + " = " + value + "\n"; };
+  std::string t = "# serigen answers: serigen --config FILE" + std::string(kFileRecordEnd);
+  auto key = [&t](const char* name, const std::string& value) {
+    t.append(name).append(" = ").append(value).append(kFileRecordEnd);
+  };
   key("designation", designation_text(s.designation));
   key("events", std::to_string(s.event_count));
   key("months", std::to_string(s.months_per_event));

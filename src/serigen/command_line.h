@@ -20,7 +20,8 @@ struct CommandLine {
 // bad answer in it throws UsageError.
 CommandLine parse_command_line(int argc, const char* const* argv);
 
-// The run's answers as an answer file for --config.
+// The run's answers as an answer file for --config: its lines, each ended
+// by CR LF.
 std::string answers_file_text(const Answers& answers);
 
 }  // namespace serigen

@@ -93,12 +93,7 @@ void save_answers(const std::string& path, const Answers& answers) {
   if (int code = file.open(WhenMissing::CreateWithRecords); code != 0) {
     fail_io("open error", kUnitSavedAnswers, path, os::error_text(code));
   }
-  std::string text = answers_file_text(answers);
-  std::string records;
-  for (std::size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
-    records.append(text, at, end - at).append(kFileRecordEnd);
-  }
-  file.put_records(records);
+  file.put_records(answers_file_text(answers));
   file.close();
 }
 
