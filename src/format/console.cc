@@ -1,6 +1,8 @@
 #include "format/console.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -9,16 +11,24 @@
 
 namespace serigen {
 
+void fail_console_output() {
+  // The stream keeps no reason of its own; the system's is in errno.
+  const int code = errno;
+  fail_io(kWriteError, kUnitConsoleOut, "console output", code != 0 ? std::strerror(code) : std::string());
+}
+
 void put_console_line(Console& con) {
+  errno = 0;
   con.out.write(con.line.data(), static_cast<std::streamsize>(con.line.size()));
-  if (!con.out) fail_io(kWriteError, kUnitConsoleOut, "console output");
+  if (!con.out) fail_console_output();
 }
 
 int run_system_command(const std::string& command) { return std::system(command.c_str()); }
 
 void flush_console(Console& con) {
+  errno = 0;
   con.out.flush();
-  if (!con.out) fail_io(kWriteError, kUnitConsoleOut, "console output");
+  if (!con.out) fail_console_output();
 }
 
 void say(Console& con, std::initializer_list<OutItem> items) {

@@ -42,6 +42,9 @@ struct RefusedAnswer {
 
 // Hands everything written so far to the terminal.
 void flush_console(Console& con);
+// Ends the run with a write error on console output, with the system's
+// reason when it gave one.
+[[noreturn]] void fail_console_output();
 // Writes the record built in con.line; a failing write is a write error.
 void put_console_line(Console& con);
 

@@ -1,6 +1,7 @@
 // serigen: writes a series of event files for a distributed hydrological
 // model from the answers to a short questionnaire, given on the console, as
 // options or in an answer file.
+#include <cerrno>
 #include <iostream>
 
 #include "format/os.h"
@@ -18,11 +19,15 @@ int main(int argc, char** argv) {
     return serigen::kExitIoError;
   }
   if (command_line.print_only) {
-    std::cout << command_line.text << std::flush;
-    if (std::cout) return serigen::kExitNormal;
-    std::cerr << serigen::io_failure_report({serigen::kWriteError, serigen::kUnitConsoleOut, "console output", {}})
-              << '\n';
-    return serigen::kExitIoError;
+    try {
+      errno = 0;
+      std::cout << command_line.text << std::flush;
+      if (!std::cout) serigen::fail_console_output();
+    } catch (const serigen::IoFailure& f) {
+      std::cerr << serigen::io_failure_report(f) << '\n';
+      return serigen::kExitIoError;
+    }
+    return serigen::kExitNormal;
   }
   std::ios::sync_with_stdio(false);
   serigen::Console con(std::cin, std::cout, std::cerr);
