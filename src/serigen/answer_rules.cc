@@ -1,10 +1,10 @@
 #include "serigen/answer_rules.h"
 
-#include <array>
 #include <charconv>
 #include <vector>
 
 #include "format/pattern.h"
+#include "serigen/calendar.h"
 
 namespace serigen {
 
@@ -26,13 +26,9 @@ int number(std::string_view digits) {
   return digits.size() > 9 ? 1000000000 : v;
 }
 
-bool is_leap_year(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
-
-int days_in(int year, int month) {
-  constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month < 1 || month > 12) return 31;
-  return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && is_leap_year(year) ? 1 : 0);
-}
+// A month outside 1 to 12 stops the run later; until then its day may be
+// up to 31.
+int days_in(int year, int month) { return month < 1 || month > 12 ? 31 : days_in_month(year, month); }
 
 constexpr std::string_view kStartForm =
     "a start yyyy mm dd hh (or three or four numbers: year, month, day and hour)";

@@ -18,8 +18,8 @@ constexpr Pattern kMonthTwoDigits{"(I4,I2,'01')"};
 constexpr Pattern kDateLine{"(A4,1X,3(A2,1X))"};
 constexpr Pattern kNameLine{"(A4,3A2)"};
 
-// Month lengths in hours of a year that is not a leap year, January first.
-constexpr std::array<std::int32_t, 12> kMonthHours = {744, 672, 744, 720, 744, 720, 744, 744, 720, 744, 720, 744};
+// Month lengths in days of a year that is not a leap year, January first.
+constexpr std::array<std::int32_t, 12> kMonthDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 bool is_leap_year(std::int64_t year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
@@ -101,14 +101,16 @@ Event next_event(const Event& previous, std::int32_t months_per_event, const Ser
 std::int32_t event_length(Console& con, std::int32_t months_per_event, const Event& event) {
   if (months_per_event != 1 && months_per_event != 12) abort_series(con, "No of months per event not eq to 1 or 12");
   if (event.month < 1 || event.month > 12) abort_series(con, "Start month not in 1 to 12");
-  auto month_hours = [](std::int32_t month) { return kMonthHours[static_cast<std::size_t>((month - 1) % 12)]; };
-  if (months_per_event == 1) return month_hours(event.month) + (event.month == 2 && is_leap_year(event.year) ? 24 : 0);
-  std::int32_t hours = 0;
-  for (std::int32_t m = event.month; m < event.month + 12; ++m) hours += month_hours(m);
-  // The twelve months hold a 29 February when they take in the February of a
-  // leap year: this year's when they start by February, else next year's.
+  if (months_per_event == 1) return 24 * days_in_month(event.year, event.month);
+  // Twelve months from any start hold 365 days, and a 29 February when they
+  // take in the February of a leap year: this year's when they start by
+  // February, else next year's.
   std::int64_t february_year = event.month <= 2 ? event.year : std::int64_t{event.year} + 1;
-  return hours + (is_leap_year(february_year) ? 24 : 0);
+  return 24 * (365 + (is_leap_year(february_year) ? 1 : 0));
+}
+
+std::int32_t days_in_month(std::int64_t year, std::int32_t month) {
+  return kMonthDays[static_cast<std::size_t>(month - 1)] + (month == 2 && is_leap_year(year) ? 1 : 0);
 }
 
 void date_record(const Event& event, bool first_event) {

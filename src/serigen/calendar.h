@@ -46,6 +46,10 @@ Event next_event(const Event& previous, std::int32_t months_per_event, const Ser
 // are neither 1 nor 12 or the month is outside 1 to 12.
 std::int32_t event_length(Console& con, std::int32_t months_per_event, const Event& event);
 
+// Days in a month (1 to 12) of a year, 29 February in Gregorian leap years.
+// The start check and the event lengths use this one rule.
+std::int32_t days_in_month(std::int64_t year, std::int32_t month);
+
 // temp1.fls with the event's date; for the first event also temp2.fls with
 // its name.
 void date_record(const Event& event, bool first_event);
