@@ -64,6 +64,14 @@ std::string main_line(std::string_view line) {
   return std::string(line.substr(from, len_trim(line) - from));
 }
 
+// A console answer that could not be read, or answers that end before it,
+// named by its question. At the end of the answers, the line missing is the
+// one after the last read.
+AnswerFailure answer_failure(const Console& con, const IoFailure& f, std::string_view question) {
+  const std::size_t line = f.kind == kEndOfFile ? con.lines_read + 1 : con.lines_read;
+  return AnswerFailure{f.kind, main_line(question), line, f.detail};
+}
+
 std::string next_line(LineReader& source) {
   std::string line;
   source.require_line(line);
@@ -152,8 +160,7 @@ auto ask(Console& con, std::string_view question, const Preset& preset, Show sho
       hint = "expected " + r.accepted;
     } catch (const IoFailure& f) {
       if (f.unit != kUnitConsoleIn) throw;
-      const std::size_t line = f.kind == kEndOfFile ? con.lines_read + 1 : con.lines_read;
-      if (f.kind != kConversionError || !con.interactive) throw AnswerFailure{f.kind, main_line(question), line, f.detail};
+      if (f.kind != kConversionError || !con.interactive) throw answer_failure(con, f, question);
       hint = f.detail;
     }
     say(con, {"Not taken: ", hint, "; please answer again"});
@@ -288,8 +295,7 @@ void wait_for_enter(Console& con, std::string_view message) {
     pause(con, message);
   } catch (const IoFailure& f) {
     if (f.unit != kUnitConsoleIn) throw;
-    const std::size_t line = f.kind == kEndOfFile ? con.lines_read + 1 : con.lines_read;
-    throw AnswerFailure{f.kind, std::string(message), line, f.detail};
+    throw answer_failure(con, f, message);
   }
 }
 
