@@ -30,14 +30,7 @@ int FileUnit::open(WhenMissing missing) {
   // refused exactly where writing the file would be.
   int code = os::open_existing(target_, fd_);
   if (code == 0) {
-    os::FileInfo info;
-    if (os::describe(fd_, info) == 0) {
-      regular_ = info.regular;
-      old_mode_ = info.mode;
-      old_owner_ = info.owner;
-      old_group_ = info.group;
-      had_old_ = true;
-    }
+    had_old_ = os::describe(fd_, old_) == 0;
   } else if (code == ENOENT && missing == WhenMissing::CreateEmpty) {
     code = os::open_or_create(target_, fd_, false);
   } else if (code == ENOENT) {
@@ -61,7 +54,7 @@ int FileUnit::create_temporary() {
     return code;
   }
   temporary_ = temporary;
-  if (had_old_) os::take_over(temporary_fd_, {true, old_mode_, old_owner_, old_group_});
+  if (had_old_) os::take_over(temporary_fd_, old_);
   return 0;
 }
 
@@ -85,14 +78,20 @@ void FileUnit::write_failed(int code) {
 // The first records: the whole file at once.
 void FileUnit::replace_whole() {
   replaced_ = true;
-  if (regular_ && temporary_fd_ < 0 && create_temporary() != 0) in_place_ = fd_ >= 0;
-  if (!regular_ || in_place_) {
+  // A device (anything but a regular file) is written in place.
+  const bool regular = !had_old_ || old_.regular;
+  if (regular && temporary_fd_ < 0) {
+    if (int code = create_temporary(); code != 0) {
+      if (fd_ < 0) write_failed(code);
+      in_place_ = true;  // the directory cannot take it, but the old file is open
+    }
+  }
+  if (!regular || in_place_) {
     // A device keeps no length to cut; a failed cut there is no failure.
-    if (int code = os::truncate(fd_, 0); code != 0 && regular_) write_failed(code);
+    if (int code = os::truncate(fd_, 0); code != 0 && regular) write_failed(code);
     if (int code = os::write_all(fd_, pending_); code != 0) write_failed(code);
     return;
   }
-  if (temporary_fd_ < 0) write_failed(EIO);
   int code = os::write_all(temporary_fd_, pending_);
   int closed = os::close(temporary_fd_);
   temporary_fd_ = -1;

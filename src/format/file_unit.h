@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "format/items.h"
+#include "format/os.h"
 #include "format/pattern.h"
 
 namespace serigen {
@@ -81,15 +82,12 @@ class FileUnit {
   bool open_ = false;
   std::string target_;     // the native path of the file, links resolved
   int fd_ = -1;            // the old file until it is replaced, then the file
-  bool regular_ = true;    // a regular file (or none yet), replaced by renaming
+  bool had_old_ = false;   // a file stood at the path: `old_` describes it
+  os::FileInfo old_;
   bool replaced_ = false;  // the first records have gone out
   bool in_place_ = false;
   std::string temporary_;  // native path of the temporary file, while it exists
   int temporary_fd_ = -1;
-  long old_owner_ = -1;
-  long old_group_ = -1;
-  unsigned old_mode_ = 0;
-  bool had_old_ = false;
   std::string pending_;  // records not yet handed to the system
 };
 
